@@ -1,0 +1,73 @@
+/* Shared command syntax of the tool family: the routine signature, dispatch tables,
+   help and manual-page dispatch, and the generic command routines. */
+#ifndef LIBZORNACMDSYN_H
+#define LIBZORNACMDSYN_H
+
+#include <stdint.h>
+
+#include "libzornaks.h"
+
+#if defined(BUILDING_LIBZORNACMDSYN)
+#define ZORNACMDSYN_API VX_EXPORT
+#else
+#define ZORNACMDSYN_API VX_IMPORT
+#endif
+
+VX_EXTERN_C_BEGIN
+
+/* Dispatch flags: either of the two lowest bits asks for the usage text only. */
+#define SYNTAX_USAGE_BITS 3u
+#define SYNTAX_USAGE_BRIEF 1u
+#define SYNTAX_USAGE_FULL 2u
+
+/* A syntax routine: parser positioned after the command word, storage area, dispatch
+   flags; returns 0 for a served usage request, 1001 for a syntax failure, or the
+   command's own status. */
+typedef int32_t (*cmd_syntax_routine_t)(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+
+/* A slot of a procedure table. */
+typedef struct proc_table_entry {
+    cmd_syntax_routine_t routine;
+    uint32_t attr;
+} proc_table_entry_t;
+
+/* A keyword row: laid out like a flag-table row; the slot number stands in the place
+   of the flag code. The table ends with {NULL, -1, 0}. */
+typedef struct cmd_keyword {
+    const char *keyword;
+    int32_t slot;
+    uint16_t attr;
+} cmd_keyword_t;
+
+/* Keyword attribute of a second word for a slot that an earlier row already names. */
+#define CMD_KEYWORD_ALIAS 2
+
+ZORNACMDSYN_API int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
+                                             const cmd_keyword_t *keywords, const proc_table_entry_t *procs);
+ZORNACMDSYN_API int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
+                                            const cmd_keyword_t *keywords, const char *tool_name,
+                                            const char *page_prefix, const char *help_dir, int32_t form);
+
+/* Commands reached by their full names only (they have no keyword row): the tool hands
+   this table over once, at start, so that help can find them too. Terminated like the
+   keyword table. */
+ZORNACMDSYN_API void cmdsyn_set_extra_keywords(const cmd_keyword_t *keywords);
+/* Nonzero once quit or exit was run. */
+ZORNACMDSYN_API int cmdsyn_quit_requested(void);
+
+ZORNACMDSYN_API int32_t cmdsyn_quit(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_shell(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_lstype(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_rmtype(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_lsreplica(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_chmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_lsmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_reqmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_describe(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_rename(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+
+VX_EXTERN_C_END
+
+#endif

@@ -1,0 +1,21 @@
+/* Export macros shared by every library of the tool family. */
+#ifndef VX_PLATFORM_H
+#define VX_PLATFORM_H
+
+#if defined(_WIN32)
+#define VX_EXPORT __declspec(dllexport)
+#define VX_IMPORT __declspec(dllimport)
+#else
+#define VX_EXPORT __attribute__((visibility("default")))
+#define VX_IMPORT
+#endif
+
+#ifdef __cplusplus
+#define VX_EXTERN_C_BEGIN extern "C" {
+#define VX_EXTERN_C_END }
+#else
+#define VX_EXTERN_C_BEGIN
+#define VX_EXTERN_C_END
+#endif
+
+#endif
