@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "libzornashp.h"
+
 namespace vx {
 
 namespace {
@@ -143,6 +145,47 @@ Collected collect_subargs(clp_parser_t *parser, TextList &list) {
 bool operand_left(clp_parser_t *parser, const char *&operand) {
     operand = nullptr;
     return clp_get_next_arg(parser, &operand) == CLP_OK;
+}
+
+void read_optional_value(clp_parser_t *parser, const char **field) {
+    if (clp_get_next_arg(parser, field) == CLP_DONE) *field = nullptr;
+}
+
+void read_max_size(clp_parser_t *parser, int32_t &max_size, bool &error) {
+    const char *text = nullptr;
+    if (!read_value(parser, &text, MSG_MAXSIZE_REQUIRED, error)) return;
+    if (error) return;  // the run fails anyway; one message per problem is enough
+    int32_t size = 0;
+    if (shp_strtosize(text, 0, &size) != 0) {
+        report(MSG_INVALID_SIZE, text);
+        error = true;
+        return;
+    }
+    max_size = size;
+}
+
+void convert_decimal(const char *text, int32_t *field, bool &error) {
+    if (strutl_strtol(text, 10, field) == 0) return;
+    imsg_print(IMSG_SEV_ERROR, _tbs_cmsg_tbs_msg_table_adr(), TBS_MSG_NOT_A_NUMBER, text);
+    error = true;
+}
+
+int32_t read_required_list(clp_parser_t *parser, TextList &list, int missing_message, Usage usage) {
+    switch (collect_subargs(parser, list)) {
+    case Collected::ok: return 0;
+    case Collected::none: return fail(missing_message, usage);
+    case Collected::no_memory: break;
+    }
+    return fail_no_memory();
+}
+
+int32_t collect_required_operands(clp_parser_t *parser, TextList &list, int missing_message, Usage usage) {
+    switch (collect_operands(parser, list)) {
+    case Collected::ok: return 0;
+    case Collected::none: return fail(missing_message, usage);
+    case Collected::no_memory: break;
+    }
+    return fail_no_memory();
 }
 
 }  // namespace vx

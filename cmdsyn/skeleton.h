@@ -9,6 +9,7 @@
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
 #include "libzornatbs.h"
+#include "libzornavx_cmdsyn.h"
 #include "msg/vx_cmdsyn_msg.h"
 #include "vx_cmd_args.h"
 #include "vx_flag_codes.h"
@@ -124,6 +125,31 @@ Collected collect_subargs(clp_parser_t *parser, TextList &list);
 
 // True when another operand is left; `operand` points to it.
 bool operand_left(clp_parser_t *parser, const char *&operand);
+
+// Reads a value that may be absent into `field`: NULL when none is left, and no
+// message (familysyncstatus -time_units, syncinfo -last).
+void read_optional_value(clp_parser_t *parser, const char **field);
+
+// -maxsize (mkreplica, syncreplica): reads the size and converts it into `max_size`.
+// Once an error has been noted the value is only consumed, not converted, and
+// `max_size` keeps its unset value.
+void read_max_size(clp_parser_t *parser, int32_t &max_size, bool &error);
+
+// Converts a decimal text straight into `field` (mkreplica -schema, syncreplica
+// -limit); a text that is no number gets tool-base message 98 naming it and notes the
+// error.
+void convert_decimal(const char *text, int32_t *field, bool &error);
+
+// A list value that must have a first element (mkreplica -options, syncreplica
+// -oprange and -evlist), collected afresh. Returns 0 when it was read; otherwise the
+// status the routine returns at once: `missing_message` and the usage, or the
+// allocation report.
+int32_t read_required_list(clp_parser_t *parser, TextList &list, int missing_message, Usage usage);
+
+// Every remaining operand, at least one (lsexport, recoverpacket, lsepoch -actual).
+// Returns 0 when they were read; otherwise the status the routine returns at once:
+// `missing_message` and the usage, or the allocation report.
+int32_t collect_required_operands(clp_parser_t *parser, TextList &list, int missing_message, Usage usage);
 
 }  // namespace vx
 

@@ -79,7 +79,7 @@ const proc_table_entry_t vx_cmdsyn_proc_table[VX_CMDSYN_PROC_SLOTS] = {
     /* 21 */ {vx_cmdsyn_lspacket, kSlotAttr},
     /* 22 */ {nullptr /* vx_cmdsyn_dumpoplog */, kSlotAttr},
     /* 23 */ {cmdsyn_rename, kSlotAttr},
-    /* 24 */ {nullptr /* vx_cmdsyn_apropos */, kSlotAttr},
+    /* 24 */ {vx_cmdsyn_apropos, kSlotAttr},
     /* 25 */ {nullptr /* vx_cmdsyn_recoverpacket */, kSlotAttr},
     /* 26 */ {nullptr /* vx_cmdsyn_lsexport */, kSlotAttr},
     /* 27 */ {nullptr /* vx_cmdsyn_familysyncstatus */, kSlotAttr},

@@ -42,6 +42,11 @@ typedef struct cmd_keyword {
 /* Keyword attribute of a second word for a slot that an earlier row already names. */
 #define CMD_KEYWORD_ALIAS 2
 
+/* The slot of the first row of `keywords` that `word` matches, or -1. A row "mkrep[lica]"
+   matches a word that begins with "mkrep" and is itself a beginning of "mkreplica"; a
+   row without brackets ("exit", "!") matches only itself. */
+ZORNACMDSYN_API int32_t cmdsyn_find_keyword(const cmd_keyword_t *keywords, const char *word);
+
 ZORNACMDSYN_API int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
                                              const cmd_keyword_t *keywords, const proc_table_entry_t *procs);
 ZORNACMDSYN_API int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,

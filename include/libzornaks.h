@@ -114,12 +114,16 @@ ZORNAKS_API int imsg_print(int severity, const void *table_or_format, int index,
 ZORNAKS_API int imsg_print_shared(int severity, const char *facility, const msg_table_t *table, int index);
 /* Formats into `buffer` (IMSG_SPRINTF_MAX bytes); returns the length written. */
 ZORNAKS_API int imsg_sprintf(char *buffer, const char *format, int index, ...);
+/* Tracing is set from the environment, read once per process:
+     VX_TRACE      comma-separated facility names ("vx_cmd,vx_cmdsyn"), or "all";
+                   a facility named there traces at every level.
+     VX_VERBOSITY  a decimal number, 0 or more; 0 when unset or malformed. */
 /* Nonzero when tracing is on for `facility` at `level` (VX_TRACE). */
 ZORNAKS_API int imsg_should_trace(const char *facility, int level);
 /* The verbosity asked for (VX_VERBOSITY; 0 when unset). */
 ZORNAKS_API int imsg_get_desired_verbosity(void);
 /* The tool's name, shown before the first line of an error message ("vexar: Error: ").
-   NULL or "" prints no prefix. */
+   NULL or "" prints no prefix. The text is kept, not copied: it must stay valid. */
 ZORNAKS_API void imsg_set_program_name(const char *name);
 
 /* ---- String and path utilities ------------------------------------------------ */

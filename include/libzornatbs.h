@@ -26,7 +26,8 @@ VX_EXTERN_C_BEGIN
 
 ZORNATBS_API const msg_table_t *_tbs_cmsg_tbs_msg_table_adr(void);
 /* Writes "<product script directory>/<name>" into `buffer` (TBS_SCRIPT_PATH_MAX bytes,
-   truncated safely) and returns `buffer`. */
+   truncated safely) and returns `buffer`. The script directory is the environment
+   variable VX_SCRIPT_DIR when set and not empty, else "/opt/vexar/scripts". */
 ZORNATBS_API char *tbs_product_script_dir(char *buffer, const char *script_name);
 /* A text for a status value. */
 ZORNATBS_API const char *tbs_strerror(int32_t status);

@@ -4,6 +4,8 @@
 
 #include "vx_cmdsyn_msg.h"
 
+#include "libzornavx_cmdsyn.h"  // gives the accessor its export attribute
+
 namespace {
 
 constexpr const char *kTexts[VX_MSG_COUNT] = {

@@ -1,0 +1,198 @@
+// Command words and on-line help: matching a word against a keyword table, help for a
+// command (its usage text) or for all of them (their words), and manual pages read
+// from plain-text files.
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "libzornacmdsyn.h"
+
+namespace {
+
+constexpr int32_t kSyntaxError = 1001;
+
+// Commands without a keyword row; handed over by the tool once, read by any thread.
+std::atomic<const cmd_keyword_t *> g_extra_keywords{nullptr};
+
+constexpr const char *kHelpUsage = "Usage: help [command]\n";
+constexpr const char *kManUsage = "Usage: man command\n";
+// Where manual pages are looked for when the help directory is relative.
+constexpr const char *kHelpRootVariable = "VX_HELP_ROOT";
+
+// A keyword spec in the flag-spec notation without a dash: "mkrep[lica]" needs at
+// least "mkrep" and allows at most "mkreplica". A spec without a well-formed "[...]"
+// at its end is a word that only matches itself.
+struct KeywordSpec {
+    std::string_view required;
+    std::string_view optional;
+
+    std::string full() const { return std::string(required) + std::string(optional); }
+};
+
+KeywordSpec parse_spec(const char *spec) {
+    const std::string_view text(spec);
+    const size_t open = text.find('[');
+    if (open == std::string_view::npos || text.back() != ']' || open + 1 >= text.size()) return {text, {}};
+    return {text.substr(0, open), text.substr(open + 1, text.size() - open - 2)};
+}
+
+bool spec_matches(const char *spec, std::string_view word) {
+    const KeywordSpec parsed = parse_spec(spec);
+    const std::string full = parsed.full();
+    return word.size() >= parsed.required.size() && word.size() <= full.size() &&
+           std::string_view(full).substr(0, word.size()) == word;
+}
+
+const cmd_keyword_t *find_row(const cmd_keyword_t *keywords, std::string_view word) {
+    if (keywords == nullptr || word.empty()) return nullptr;
+    for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
+        if (spec_matches(row->keyword, word)) return row;
+    }
+    return nullptr;
+}
+
+// A command word resolved in the tool's keyword table or, failing that, in the table of
+// commands reached by full name only.
+struct Resolved {
+    const cmd_keyword_t *table = nullptr;
+    const cmd_keyword_t *row = nullptr;
+};
+
+Resolved resolve(const cmd_keyword_t *keywords, const char *word) {
+    if (const cmd_keyword_t *row = find_row(keywords, word)) return {keywords, row};
+    const cmd_keyword_t *extra = g_extra_keywords.load(std::memory_order_acquire);
+    if (const cmd_keyword_t *row = find_row(extra, word)) return {extra, row};
+    return {};
+}
+
+// The command's own name: an alias ("exit", "!") stands for the first other row of its
+// slot ("quit", "shell").
+std::string command_name(const Resolved &resolved) {
+    if (resolved.row->attr == CMD_KEYWORD_ALIAS) {
+        for (const cmd_keyword_t *row = resolved.table; row->keyword != nullptr; ++row) {
+            if (row->slot == resolved.row->slot && row->attr != CMD_KEYWORD_ALIAS)
+                return parse_spec(row->keyword).full();
+        }
+    }
+    return parse_spec(resolved.row->keyword).full();
+}
+
+void say(int severity, const char *text) { imsg_print(severity, "%s", IMSG_FORMAT_INDEX, text); }
+
+void add_command_words(const cmd_keyword_t *keywords, std::vector<std::string> &words) {
+    if (keywords == nullptr) return;
+    for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
+        if (row->attr != CMD_KEYWORD_ALIAS) words.push_back(parse_spec(row->keyword).full());
+    }
+}
+
+int32_t list_commands(const cmd_keyword_t *keywords) {
+    std::vector<std::string> words;
+    add_command_words(keywords, words);
+    add_command_words(g_extra_keywords.load(std::memory_order_acquire), words);
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    for (const std::string &word : words) imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, word.c_str());
+    return 0;
+}
+
+// "<root>/<help dir>/<prefix><name>", the root only for a relative help directory.
+std::filesystem::path page_path(const char *help_dir, const char *prefix, const std::string &name) {
+    std::filesystem::path dir(help_dir != nullptr ? help_dir : "");
+    if (dir.is_relative()) {
+        const char *root = std::getenv(kHelpRootVariable);
+        dir = std::filesystem::path(root != nullptr && root[0] != '\0' ? root : ".") / dir;
+    }
+    return dir / (std::string(prefix != nullptr ? prefix : "") + name);
+}
+
+bool print_file(const std::filesystem::path &path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (page.empty() || page.back() != '\n') page.push_back('\n');
+    std::fwrite(page.data(), 1, page.size(), stdout);
+    std::fflush(stdout);
+    return true;
+}
+
+}  // namespace
+
+extern "C" {
+
+int32_t cmdsyn_find_keyword(const cmd_keyword_t *keywords, const char *word) {
+    const cmd_keyword_t *row = find_row(keywords, word != nullptr ? word : "");
+    return row != nullptr ? row->slot : -1;
+}
+
+void cmdsyn_set_extra_keywords(const cmd_keyword_t *keywords) {
+    g_extra_keywords.store(keywords, std::memory_order_release);
+}
+
+int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
+                             const cmd_keyword_t *keywords, const proc_table_entry_t *procs) {
+    if ((dispatch_flags & SYNTAX_USAGE_BITS) != 0) {
+        say(IMSG_SEV_PLAIN, kHelpUsage);
+        return 0;
+    }
+    const char *word = nullptr;
+    if (clp_get_next_arg(parser, &word) != CLP_OK || word == nullptr) return list_commands(keywords);
+
+    const Resolved resolved = resolve(keywords, word);
+    if (resolved.row == nullptr) {
+        imsg_print(IMSG_SEV_ERROR, "No help for unknown command \"%s\".\n", IMSG_FORMAT_INDEX, word);
+        return kSyntaxError;
+    }
+    const cmd_syntax_routine_t routine = procs != nullptr ? procs[resolved.row->slot].routine : nullptr;
+    if (routine == nullptr) {
+        imsg_print(IMSG_SEV_ERROR, "The command \"%s\" is not available yet.\n", IMSG_FORMAT_INDEX,
+                   command_name(resolved).c_str());
+        return kSyntaxError;
+    }
+    routine(parser, area, SYNTAX_USAGE_FULL);
+    return 0;
+}
+
+// `tool_name` and `form` name the tool and the page form of a family that keeps several;
+// here pages are plain text under one directory.
+int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags,
+                            const cmd_keyword_t *keywords, const char * /*tool_name*/, const char *page_prefix,
+                            const char *help_dir, int32_t /*form*/) {
+    if ((dispatch_flags & SYNTAX_USAGE_BITS) != 0) {
+        say(IMSG_SEV_PLAIN, kManUsage);
+        return 0;
+    }
+    const char *word = nullptr;
+    if (clp_get_next_arg(parser, &word) != CLP_OK || word == nullptr) {
+        say(IMSG_SEV_ERROR, kManUsage);
+        return kSyntaxError;
+    }
+
+    const Resolved resolved = resolve(keywords, word);
+    if (resolved.row == nullptr) {
+        imsg_print(IMSG_SEV_ERROR, "No manual page for unknown command \"%s\".\n", IMSG_FORMAT_INDEX, word);
+        return kSyntaxError;
+    }
+    const std::string name = command_name(resolved);
+    const std::filesystem::path page = page_path(help_dir, page_prefix, name);
+    std::filesystem::path page_txt = page;
+    page_txt += ".txt";
+    if (print_file(page) || print_file(page_txt)) return 0;
+
+    imsg_print(IMSG_SEV_ERROR, "No manual page for \"%s\": looked for %s and %s.\n", IMSG_FORMAT_INDEX, name.c_str(),
+               page.c_str(), page_txt.c_str());
+    return kSyntaxError;
+}
+
+}  // extern "C"

@@ -1,0 +1,90 @@
+#include "record_writer.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace vx_cmd {
+
+namespace {
+constexpr const char *kStatusVariable = "VX_CMD_STATUS";
+constexpr const char *kPasswordMask = "***";
+}  // namespace
+
+RecordWriter::RecordWriter(const char *command) : record_(nlohmann::ordered_json::object()) {
+    record_["command"] = command;
+}
+
+RecordWriter &RecordWriter::text(const char *name, const char *value) {
+    record_[name] = value != nullptr ? nlohmann::ordered_json(value) : nlohmann::ordered_json(nullptr);
+    return *this;
+}
+
+RecordWriter &RecordWriter::number(const char *name, int32_t value) {
+    record_[name] = value;
+    return *this;
+}
+
+RecordWriter &RecordWriter::unsigned_number(const char *name, uint32_t value) {
+    record_[name] = value;
+    return *this;
+}
+
+RecordWriter &RecordWriter::texts(const char *name, const char *const *list, int32_t count) {
+    if (list == nullptr) {
+        record_[name] = nullptr;
+        return *this;
+    }
+    nlohmann::ordered_json array = nlohmann::ordered_json::array();
+    for (int32_t i = 0; i < count; ++i) {
+        array.push_back(list[i] != nullptr ? nlohmann::ordered_json(list[i]) : nlohmann::ordered_json(nullptr));
+    }
+    record_[name] = std::move(array);
+    return *this;
+}
+
+RecordWriter &RecordWriter::password(const char *name, const char *value) {
+    return text(name, value != nullptr ? kPasswordMask : nullptr);
+}
+
+RecordWriter &RecordWriter::comment_block(const cmd_comment_block_t &block) {
+    text("comment", block.comment);
+    text("comment_file", block.comment_file);
+    number("comment_kind", block.comment_kind);
+    return unsigned_number("comment_reserved", block.comment_reserved);
+}
+
+RecordWriter &RecordWriter::value(const char *name, nlohmann::ordered_json value) {
+    record_[name] = std::move(value);
+    return *this;
+}
+
+std::string RecordWriter::line() const {
+    return record_.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+int32_t RecordWriter::emit() const {
+    std::string out = line();
+    out.push_back('\n');
+    // One write, so that the line never interleaves with other output.
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    return command_status();
+}
+
+int32_t command_status() {
+    const char *text = std::getenv(kStatusVariable);
+    // Digits with an optional sign, nothing else: strtol alone would skip blanks.
+    if (text == nullptr || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' || text[0] == '+')) {
+        return 0;
+    }
+    char *end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (errno != 0 || *end != '\0' || value < INT32_MIN || value > INT32_MAX) return 0;
+    return static_cast<int32_t>(value);
+}
+
+}  // namespace vx_cmd

@@ -1,0 +1,62 @@
+// Record dumps of the command entries: each vx_cmd_<command> prints the record it
+// received as one JSON line on standard output and returns the status named by
+// VX_CMD_STATUS (0 when unset or malformed).
+//
+// Writing an entry: one file per command, vx_cmd_<command>.cpp, that names every
+// field of the record in record order, except the prefix's `area`:
+//
+//   extern "C" int32_t vx_cmd_lsepoch(const vx_lsepoch_args_t *args) {
+//       vx_cmd::RecordWriter record("lsepoch");
+//       record.number("record_version", args->prefix.record_version);
+//       record.texts("replicas", args->replicas, args->replica_count);
+//       record.text("invob", args->invob);
+//       record.number("actual", args->actual);
+//       return record.emit();
+//   }
+//
+// Fields of a shape of their own (mkreplica's targets, chepoch's values) are built
+// with nlohmann::ordered_json and handed to value().
+#ifndef VX_CMD_RECORD_WRITER_H
+#define VX_CMD_RECORD_WRITER_H
+
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "vx_cmd_args.h"
+
+namespace vx_cmd {
+
+class RecordWriter {
+  public:
+    explicit RecordWriter(const char *command);
+
+    // A text, or null when NULL.
+    RecordWriter &text(const char *name, const char *value);
+    RecordWriter &number(const char *name, int32_t value);
+    RecordWriter &unsigned_number(const char *name, uint32_t value);
+    // An array of `count` texts (NULL entries as null), or null when `list` is NULL.
+    RecordWriter &texts(const char *name, const char *const *list, int32_t count);
+    // "***" when set, null when NULL: a password never appears as typed.
+    RecordWriter &password(const char *name, const char *value);
+    // The four fields comment, comment_file, comment_kind, comment_reserved.
+    RecordWriter &comment_block(const cmd_comment_block_t &block);
+    // Any other JSON value.
+    RecordWriter &value(const char *name, nlohmann::ordered_json value);
+
+    // The record as one compact line, without the newline. Bytes that are not UTF-8
+    // are replaced, never refused.
+    std::string line() const;
+    // Prints the line and its newline on standard output; returns command_status().
+    int32_t emit() const;
+
+  private:
+    nlohmann::ordered_json record_;
+};
+
+// The status the entries return: VX_CMD_STATUS as a decimal 32-bit number, else 0.
+int32_t command_status();
+
+}  // namespace vx_cmd
+
+#endif

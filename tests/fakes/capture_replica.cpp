@@ -1,0 +1,4 @@
+// Capturing command entries of the replica commands.
+
+#include "fakes/capture.h"
+

@@ -1,0 +1,4 @@
+// Capturing command entries of the settings commands.
+
+#include "fakes/capture.h"
+

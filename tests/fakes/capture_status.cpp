@@ -1,0 +1,4 @@
+// Capturing command entries of the status commands.
+
+#include "fakes/capture.h"
+

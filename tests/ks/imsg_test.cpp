@@ -1,0 +1,226 @@
+// Message facility: streams per severity, the error prefix, catalog and format forms,
+// whole-message writes, and the settings read from the environment.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "libzornaks.h"
+
+namespace {
+
+const char *const kTexts[] = {
+    "Usage: lsthing [-long]\n", "Unknown thing \"%s\"\n", "First line\nsecond line\n", "100% sure\n", nullptr,
+};
+const msg_table_t kTable = {"test_bin", "test", 7, 5, kTexts, nullptr};
+
+struct Output {
+    std::string out;
+    std::string err;
+};
+
+template <class F>
+Output capture(F print) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    print();
+    Output output;
+    output.out = testing::internal::GetCapturedStdout();
+    output.err = testing::internal::GetCapturedStderr();
+    return output;
+}
+
+class Imsg : public testing::Test {
+  protected:
+    void TearDown() override { imsg_set_program_name(nullptr); }
+};
+
+TEST_F(Imsg, PlainSeveritiesGoToStdoutAllOthersToStderr) {
+    struct Case {
+        int severity;
+        bool to_stdout;
+    };
+    const Case cases[] = {{IMSG_SEV_PLAIN, true},  {IMSG_SEV_PLAIN_CONT, true}, {IMSG_SEV_ERROR, false},
+                          {IMSG_SEV_USAGE, false}, {IMSG_SEV_TRACE, false},     {3, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.severity);
+        int rc = -1;
+        const Output o = capture([&] { rc = imsg_print(c.severity, &kTable, 0); });
+        EXPECT_EQ(rc, 0);
+        EXPECT_EQ(o.out, c.to_stdout ? kTexts[0] : "");
+        EXPECT_EQ(o.err, c.to_stdout ? "" : kTexts[0]);
+    }
+}
+
+TEST_F(Imsg, ErrorPrefixStandsOnlyBeforeTheFirstLineOfErrors) {
+    struct Case {
+        const char *program;
+        int severity;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"vexar", IMSG_SEV_ERROR, "vexar: Error: First line\nsecond line\n"},
+        {"vexar", IMSG_SEV_USAGE, "First line\nsecond line\n"},
+        {"vexar", IMSG_SEV_TRACE, "First line\nsecond line\n"},
+        {"vexar", IMSG_SEV_PLAIN, "First line\nsecond line\n"},
+        {"", IMSG_SEV_ERROR, "First line\nsecond line\n"},
+        {nullptr, IMSG_SEV_ERROR, "First line\nsecond line\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.program ? c.program : "(null)") + " severity " + std::to_string(c.severity));
+        imsg_set_program_name(c.program);
+        const Output o = capture([&] { imsg_print(c.severity, &kTable, 2); });
+        EXPECT_EQ(o.out + o.err, c.expected);
+    }
+}
+
+TEST_F(Imsg, CallerTextsAreArgumentsNeverFormats) {
+    const char *hostile = "%s%n%x%%";
+    const Output catalog = capture([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, hostile); });
+    EXPECT_EQ(catalog.err, "Unknown thing \"%s%n%x%%\"\n");
+    const Output format =
+        capture([&] { imsg_print(IMSG_SEV_USAGE, "internal error: Unrecognized option \"%s\"\n", -1, hostile); });
+    EXPECT_EQ(format.err, "internal error: Unrecognized option \"%s%n%x%%\"\n");
+}
+
+TEST_F(Imsg, MissingMessagesReportAnInternalErrorNamingTheIndex) {
+    struct Case {
+        const msg_table_t *table;
+        int index;
+    };
+    const Case cases[] = {{&kTable, 5}, {&kTable, 4}, {&kTable, -2}, {&kTable, 1000}, {nullptr, 3}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.index);
+        int rc = 0;
+        const Output o = capture([&] { rc = imsg_print(IMSG_SEV_PLAIN, c.table, c.index); });
+        EXPECT_NE(rc, 0);
+        EXPECT_EQ(o.out, "");
+        EXPECT_NE(o.err.find("internal error"), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find(std::to_string(c.index)), std::string::npos) << o.err;
+    }
+    EXPECT_NE(capture([] { EXPECT_NE(imsg_print(IMSG_SEV_ERROR, nullptr, IMSG_FORMAT_INDEX), 0); }).err, "");
+}
+
+TEST_F(Imsg, SharedMessagesPrintTheirTextAsItStands) {
+    imsg_set_program_name("vexar");
+    Output o = capture([] { EXPECT_EQ(imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &kTable, 3), 0); });
+    EXPECT_EQ(o.err, "vexar: Error: 100% sure\n");
+    o = capture([] { EXPECT_EQ(imsg_print_shared(IMSG_SEV_PLAIN, "vx_cmdsyn", &kTable, 0), 0); });
+    EXPECT_EQ(o.out, kTexts[0]);
+    o = capture([] { EXPECT_NE(imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &kTable, 9), 0); });
+    EXPECT_NE(o.err.find("9"), std::string::npos);
+}
+
+TEST_F(Imsg, LongMessagesArePrintedWhole) {
+    imsg_set_program_name("vexar");
+    const std::string word(100 * 1024, 'w');
+    const Output o = capture([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, word.c_str()); });
+    EXPECT_EQ(o.err, "vexar: Error: Unknown thing \"" + word + "\"\n");
+}
+
+TEST_F(Imsg, SprintfTruncatesToTheBufferAndReturnsTheLengthWritten) {
+    char buffer[IMSG_SPRINTF_MAX + 16];
+    std::memset(buffer, 'Z', sizeof buffer);
+    EXPECT_EQ(imsg_sprintf(buffer, "%s=%d", IMSG_FORMAT_INDEX, "n", 42), 4);
+    EXPECT_STREQ(buffer, "n=42");
+
+    std::memset(buffer, 'Z', sizeof buffer);
+    const std::string longer(5000, 'x');
+    EXPECT_EQ(imsg_sprintf(buffer, "%s", IMSG_FORMAT_INDEX, longer.c_str()), IMSG_SPRINTF_MAX - 1);
+    EXPECT_EQ(std::string(buffer), longer.substr(0, IMSG_SPRINTF_MAX - 1));
+    EXPECT_EQ(buffer[IMSG_SPRINTF_MAX], 'Z');  // nothing written past the buffer
+
+    EXPECT_EQ(imsg_sprintf(buffer, "%s", 3, "x"), 0);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST_F(Imsg, LinesOfConcurrentThreadsDoNotInterleave) {
+    imsg_set_program_name("vexar");
+    constexpr int kThreads = 4;
+    constexpr int kLines = 200;
+    const Output o = capture([] {
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t)
+            threads.emplace_back([t] {
+                const std::string word(300, static_cast<char>('a' + t));
+                for (int i = 0; i < kLines; ++i) imsg_print(IMSG_SEV_ERROR, &kTable, 1, word.c_str());
+            });
+        for (std::thread &thread : threads) thread.join();
+    });
+    std::istringstream lines(o.err);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) {
+        ++count;
+        ASSERT_EQ(line.size(), std::string("vexar: Error: Unknown thing \"\"").size() + 300) << line;
+        const char letter = line[std::string("vexar: Error: Unknown thing \"").size()];
+        EXPECT_EQ(line, "vexar: Error: Unknown thing \"" + std::string(300, letter) + "\"");
+    }
+    EXPECT_EQ(count, kThreads * kLines);
+}
+
+// The environment is read once per process, so each case runs in a fresh process.
+class ImsgSettings : public testing::Test {
+  protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+};
+
+TEST_F(ImsgSettings, TracingFollowsTheFacilityList) {
+    struct Case {
+        const char *trace;  // nullptr: unset
+        const char *facility;
+        bool on;
+    };
+    const Case cases[] = {
+        {nullptr, "vx_cmd", false},
+        {"", "vx_cmd", false},
+        {"vx_cmd", "vx_cmd", true},
+        {"other,vx_cmd", "vx_cmd", true},
+        {"other, vx_cmd ", "vx_cmd", true},
+        {"all", "vx_cmd", true},
+        {"vx_cmdsyn", "vx_cmd", false},
+        {"vx", "vx_cmd", false},
+        {"vx_cmd", "", false},
+        {"a,b", "a,b", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.trace ? c.trace : "(unset)") + " / " + c.facility);
+        EXPECT_EXIT(
+            {
+                if (c.trace)
+                    setenv("VX_TRACE", c.trace, 1);
+                else
+                    unsetenv("VX_TRACE");
+                std::exit(imsg_should_trace(c.facility, 1) ? 0 : 1);
+            },
+            testing::ExitedWithCode(c.on ? 0 : 1), "");
+    }
+}
+
+TEST_F(ImsgSettings, VerbosityIsADecimalNumberOrZero) {
+    struct Case {
+        const char *verbosity;
+        int expected;
+    };
+    const Case cases[] = {{nullptr, 0}, {"", 0},   {"1", 1},   {"3", 3},
+                          {"-2", 0},    {"2x", 0}, {"0x2", 0}, {"99999999999", 0}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.verbosity ? c.verbosity : "(unset)");
+        EXPECT_EXIT(
+            {
+                if (c.verbosity)
+                    setenv("VX_VERBOSITY", c.verbosity, 1);
+                else
+                    unsetenv("VX_VERBOSITY");
+                std::exit(imsg_get_desired_verbosity());
+            },
+            testing::ExitedWithCode(c.expected), "");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,322 @@
+// Help, manual pages and the generic commands of the shared command syntax, through
+// the real parser.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "libzornacmdsyn.h"
+#include "standin_support.h"
+
+namespace {
+
+using standin::capture;
+using standin::CwdGuard;
+using standin::EnvGuard;
+using standin::Output;
+using standin::TempDir;
+using standin::Words;
+
+// Routines that note how they were called instead of doing anything.
+struct Call {
+    int slot;
+    uint32_t flags;
+};
+std::vector<Call> g_calls;
+
+template <int Slot>
+int32_t noting_routine(clp_parser_t *, stg_area_t *, uint32_t flags) {
+    g_calls.push_back({Slot, flags});
+    return 77;
+}
+
+constexpr cmd_keyword_t kKeywords[] = {
+    {"h[elp]", 0, 0},
+    {"q[uit]", 2, 0},
+    {"exit", 2, CMD_KEYWORD_ALIAS},
+    {"sh[ell]", 5, 0},
+    {"!", 5, CMD_KEYWORD_ALIAS},
+    {"mkrep[lica]", 9, 0},
+    {"lspacket", 21, 0},
+    {"chepoch", 18, 0},
+    {nullptr, -1, 0},
+};
+// Commands reached by full name only.
+constexpr cmd_keyword_t kExtra[] = {{"apropos", 24, 0}, {"perfinfo", 34, 0}, {nullptr, -1, 0}};
+
+proc_table_entry_t make_procs_entry(int slot) {
+    switch (slot) {
+        case 0: return {noting_routine<0>, 1};
+        case 2: return {noting_routine<2>, 1};
+        case 5: return {noting_routine<5>, 1};
+        case 9: return {noting_routine<9>, 1};
+        case 21: return {noting_routine<21>, 1};
+        case 24: return {noting_routine<24>, 1};
+        default: return {nullptr, 1};  // not built yet (18 chepoch, 34 perfinfo)
+    }
+}
+
+class SharedSyntaxTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        g_calls.clear();
+        for (int slot = 0; slot < 37; ++slot) procs_[slot] = make_procs_entry(slot);
+        cmdsyn_set_extra_keywords(kExtra);
+    }
+    void TearDown() override { cmdsyn_set_extra_keywords(nullptr); }
+
+    Output help(std::vector<const char *> words, uint32_t flags = 0) {
+        Words parser(std::move(words));
+        return capture([&] { return cmdsyn_help_dispatch(parser.parser(), parser.area(), flags, kKeywords, procs_); });
+    }
+    Output man(std::vector<const char *> words, uint32_t flags = 0) {
+        Words parser(std::move(words));
+        return capture([&] {
+            return cmdsyn_man_dispatch(parser.parser(), parser.area(), flags, kKeywords, "vexar", "vr_",
+                                       "doc/help/vx_admin/", 2);
+        });
+    }
+
+    proc_table_entry_t procs_[37];
+};
+
+// ---- help --------------------------------------------------------------------
+
+struct HelpCase {
+    const char *word;
+    int slot;
+};
+
+class HelpWordTest : public SharedSyntaxTest, public testing::WithParamInterface<HelpCase> {};
+
+// The routine's usage is all that appears: help calls it with the full usage request
+// and answers 0 whatever the routine returned.
+TEST_P(HelpWordTest, CallsTheRoutineForItsUsage) {
+    const Output output = help({GetParam().word});
+    EXPECT_EQ(output.status, 0);
+    ASSERT_EQ(g_calls.size(), 1u);
+    EXPECT_EQ(g_calls[0].slot, GetParam().slot);
+    EXPECT_EQ(g_calls[0].flags, SYNTAX_USAGE_FULL);
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, HelpWordTest,
+                         testing::Values(HelpCase{"lspacket", 21}, HelpCase{"mkrep", 9}, HelpCase{"exit", 2},
+                                         HelpCase{"!", 5}, HelpCase{"h", 0}, HelpCase{"apropos", 24}));
+
+TEST_F(SharedSyntaxTest, HelpRefusesAnUnknownWord) {
+    const Output output = help({"lspack"});
+    EXPECT_EQ(output.status, 1001);
+    EXPECT_TRUE(g_calls.empty());
+    EXPECT_NE(output.err.find("\"lspack\""), std::string::npos) << output.err;
+    EXPECT_EQ(output.out, "");
+}
+
+TEST_F(SharedSyntaxTest, HelpForACommandNotBuiltYet) {
+    for (const char *word : {"chepoch", "perfinfo"}) {
+        const Output output = help({word});
+        EXPECT_EQ(output.status, 1001) << word;
+        EXPECT_NE(output.err.find("not available"), std::string::npos) << output.err;
+        EXPECT_NE(output.err.find(word), std::string::npos) << output.err;
+    }
+    EXPECT_TRUE(g_calls.empty());
+}
+
+// Without a word: every command once, by its full name, sorted; aliases left out.
+TEST_F(SharedSyntaxTest, HelpListsTheCommands) {
+    const Output output = help({});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out, "apropos\nchepoch\nhelp\nlspacket\nmkreplica\nperfinfo\nquit\nshell\n");
+    EXPECT_EQ(output.err, "");
+    EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(SharedSyntaxTest, HelpListsOnlyTheKeywordTableWithoutExtras) {
+    cmdsyn_set_extra_keywords(nullptr);
+    EXPECT_EQ(help({}).out, "chepoch\nhelp\nlspacket\nmkreplica\nquit\nshell\n");
+}
+
+TEST_F(SharedSyntaxTest, HelpAnswersAUsageRequestItself) {
+    for (uint32_t flags : {SYNTAX_USAGE_BRIEF, SYNTAX_USAGE_FULL}) {
+        const Output output = help({"lspacket"}, flags);
+        EXPECT_EQ(output.status, 0);
+        EXPECT_EQ(output.out.rfind("Usage: help", 0), 0u) << output.out;
+    }
+    EXPECT_TRUE(g_calls.empty());
+}
+
+// ---- man ---------------------------------------------------------------------
+
+class ManTest : public SharedSyntaxTest {
+  protected:
+    void SetUp() override {
+        SharedSyntaxTest::SetUp();
+        std::filesystem::create_directories(pages());
+    }
+    std::filesystem::path pages() const { return root_.path() / "doc/help/vx_admin"; }
+    void write_page(const std::string &file, const std::string &text) { std::ofstream(pages() / file) << text; }
+
+    TempDir root_;
+    EnvGuard help_root_{"VX_HELP_ROOT", root_.path().string()};
+};
+
+TEST_F(ManTest, PrintsThePageOfTheFullName) {
+    write_page("vr_mkreplica", "MKREPLICA\n  creates a replica\n");
+    const Output output = man({"mkrep"});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out, "MKREPLICA\n  creates a replica\n");
+    EXPECT_EQ(output.err, "");
+}
+
+TEST_F(ManTest, FindsATextPageAndEndsItsLastLine) {
+    write_page("vr_lspacket.txt", "LSPACKET");
+    const Output output = man({"lspacket"});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out, "LSPACKET\n");
+}
+
+TEST_F(ManTest, AnAliasShowsThePageOfItsCommand) {
+    write_page("vr_quit", "QUIT\n");
+    EXPECT_EQ(man({"exit"}).out, "QUIT\n");
+}
+
+TEST_F(ManTest, MissingPageNamesThePathLookedFor) {
+    const Output output = man({"chepoch"});
+    EXPECT_EQ(output.status, 1001);
+    EXPECT_EQ(output.out, "");
+    EXPECT_NE(output.err.find((pages() / "vr_chepoch").string()), std::string::npos) << output.err;
+}
+
+TEST_F(ManTest, RefusesUnknownWordsAndMissingWords) {
+    const Output unknown = man({"bogus"});
+    EXPECT_EQ(unknown.status, 1001);
+    EXPECT_NE(unknown.err.find("\"bogus\""), std::string::npos) << unknown.err;
+    const Output none = man({});
+    EXPECT_EQ(none.status, 1001);
+    EXPECT_NE(none.err.find("Usage: man"), std::string::npos) << none.err;
+    EXPECT_EQ(none.out, "");
+}
+
+TEST_F(ManTest, AnswersAUsageRequest) {
+    write_page("vr_lspacket", "LSPACKET\n");
+    const Output output = man({"lspacket"}, SYNTAX_USAGE_FULL);
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out.rfind("Usage: man", 0), 0u) << output.out;
+}
+
+// ---- generic commands --------------------------------------------------------
+
+struct GenericCase {
+    const char *name;
+    cmd_syntax_routine_t routine;
+};
+
+const GenericCase kWordCommands[] = {
+    {"shell", cmdsyn_shell},         {"lstype", cmdsyn_lstype},     {"rmtype", cmdsyn_rmtype},
+    {"lsreplica", cmdsyn_lsreplica}, {"chmaster", cmdsyn_chmaster}, {"lsmaster", cmdsyn_lsmaster},
+    {"reqmaster", cmdsyn_reqmaster}, {"describe", cmdsyn_describe}, {"rename", cmdsyn_rename},
+};
+
+Output run(cmd_syntax_routine_t routine, std::vector<const char *> words, uint32_t flags = 0) {
+    Words parser(std::move(words));
+    return capture([&] { return routine(parser.parser(), parser.area(), flags); });
+}
+
+class WordCommandTest : public testing::TestWithParam<GenericCase> {};
+
+TEST_P(WordCommandTest, PrintsItsWordsAsARecord) {
+    const Output output = run(GetParam().routine, {"-l", "a b", "%s\n"});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.err, "");
+    EXPECT_EQ(output.out,
+              std::string(R"({"command":")") + GetParam().name + R"(","words":["-l","a b","%s\n"]})" + "\n");
+}
+
+TEST_P(WordCommandTest, NoWordsIsAnEmptyList) {
+    const auto record = nlohmann::json::parse(run(GetParam().routine, {}).out);
+    EXPECT_EQ(record["words"], nlohmann::json::array());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, WordCommandTest, testing::ValuesIn(kWordCommands),
+                         [](const testing::TestParamInfo<GenericCase> &info) { return std::string(info.param.name); });
+
+// Every generic routine answers either usage bit with a usage line and does nothing.
+class GenericUsageTest : public testing::TestWithParam<GenericCase> {};
+
+TEST_P(GenericUsageTest, ServesUsageRequests) {
+    CwdGuard cwd;
+    for (uint32_t flags : {SYNTAX_USAGE_BRIEF, SYNTAX_USAGE_FULL, 3u}) {
+        const Output output = run(GetParam().routine, {"/"}, flags);
+        EXPECT_EQ(output.status, 0);
+        EXPECT_EQ(output.out.rfind("Usage: ", 0), 0u) << output.out;
+        EXPECT_EQ(output.out.find('{'), std::string::npos) << output.out;
+        EXPECT_EQ(output.err, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, GenericUsageTest,
+                         testing::Values(GenericCase{"quit", cmdsyn_quit}, GenericCase{"cd", cmdsyn_cd},
+                                         GenericCase{"pwd", cmdsyn_pwd}, kWordCommands[0], kWordCommands[1],
+                                         kWordCommands[2], kWordCommands[3], kWordCommands[4], kWordCommands[5],
+                                         kWordCommands[6], kWordCommands[7], kWordCommands[8]),
+                         [](const testing::TestParamInfo<GenericCase> &info) { return std::string(info.param.name); });
+
+// The quit flag is process-wide and never cleared, so one test follows it through.
+TEST(QuitTest, AUsageRequestDoesNotQuitButQuitDoes) {
+    run(cmdsyn_quit, {}, SYNTAX_USAGE_FULL);
+    EXPECT_EQ(cmdsyn_quit_requested(), 0);
+    EXPECT_EQ(run(cmdsyn_quit, {}).status, 0);
+    EXPECT_NE(cmdsyn_quit_requested(), 0);
+}
+
+class DirectoryTest : public testing::Test {
+  protected:
+    CwdGuard cwd_;
+    TempDir dir_;
+    std::filesystem::path canonical() const { return std::filesystem::canonical(dir_.path()); }
+};
+
+TEST_F(DirectoryTest, CdThenPwd) {
+    const std::string target = dir_.path().string();
+    EXPECT_EQ(run(cmdsyn_cd, {target.c_str()}).status, 0);
+    EXPECT_EQ(std::filesystem::current_path(), canonical());
+    const Output output = run(cmdsyn_pwd, {});
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out, canonical().string() + "\n");
+}
+
+TEST_F(DirectoryTest, CdWithoutAWordGoesHome) {
+    EnvGuard home("HOME", dir_.path().string());
+    EXPECT_EQ(run(cmdsyn_cd, {}).status, 0);
+    EXPECT_EQ(std::filesystem::current_path(), canonical());
+}
+
+TEST_F(DirectoryTest, CdToAMissingDirectoryFails) {
+    const std::string missing = (dir_.path() / "missing").string();
+    const auto before = std::filesystem::current_path();
+    const Output output = run(cmdsyn_cd, {missing.c_str()});
+    EXPECT_EQ(output.status, 1);
+    EXPECT_NE(output.err.find(missing), std::string::npos) << output.err;
+    EXPECT_NE(output.err.find("No such file or directory"), std::string::npos) << output.err;
+    EXPECT_EQ(std::filesystem::current_path(), before);
+}
+
+// Extra words are a syntax error found before anything changes.
+TEST_F(DirectoryTest, ExtraWordsAreRefused) {
+    const std::string target = dir_.path().string();
+    const auto before = std::filesystem::current_path();
+    const Output cd = run(cmdsyn_cd, {target.c_str(), "more"});
+    EXPECT_EQ(cd.status, 1001);
+    EXPECT_NE(cd.err.find("\"more\""), std::string::npos) << cd.err;
+    EXPECT_EQ(std::filesystem::current_path(), before);
+    const Output pwd = run(cmdsyn_pwd, {"more"});
+    EXPECT_EQ(pwd.status, 1001);
+    EXPECT_EQ(pwd.out, "");
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+// Record dumps: the writer every command entry uses, and the entries built so far.
+
+#include "record_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "libzornavx_cmd.h"
+#include "standin_support.h"
+
+namespace {
+
+using nlohmann::ordered_json;
+using standin::capture;
+using standin::EnvGuard;
+
+ordered_json parsed(const std::string &line) { return ordered_json::parse(line); }
+
+TEST(RecordWriter, CommandComesFirstThenFieldsInOrder) {
+    vx_cmd::RecordWriter record("demo");
+    record.number("zeta", 1).text("alpha", "a").unsigned_number("mid", 2);
+    const ordered_json object = parsed(record.line());
+    std::vector<std::string> keys;
+    for (const auto &item : object.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"command", "zeta", "alpha", "mid"}));
+    EXPECT_EQ(object["command"], "demo");
+}
+
+TEST(RecordWriter, NullTextsAndLists) {
+    const char *list[] = {"p1", nullptr, "p3"};
+    vx_cmd::RecordWriter record("demo");
+    record.text("none", nullptr).texts("no_list", nullptr, 3).texts("empty", list, 0).texts("list", list, 3);
+    EXPECT_EQ(record.line(), R"({"command":"demo","none":null,"no_list":null,"empty":[],"list":["p1",null,"p3"]})");
+}
+
+TEST(RecordWriter, NumbersKeepTheirSignedness) {
+    vx_cmd::RecordWriter record("demo");
+    record.number("signed", -1).unsigned_number("unsigned", 0xFFFFFFFFu).number("low", INT32_MIN);
+    EXPECT_EQ(record.line(), R"({"command":"demo","signed":-1,"unsigned":4294967295,"low":-2147483648})");
+}
+
+TEST(RecordWriter, PasswordsAreMasked) {
+    vx_cmd::RecordWriter record("demo");
+    record.password("set", "s3cret").password("unset", nullptr).password("empty", "");
+    const std::string line = record.line();
+    EXPECT_EQ(line, R"({"command":"demo","set":"***","unset":null,"empty":"***"})");
+    EXPECT_EQ(line.find("s3cret"), std::string::npos);
+}
+
+TEST(RecordWriter, CommentBlockFields) {
+    const cmd_comment_block_t block{"why", nullptr, COMMENT_KIND_TEXT, 0};
+    vx_cmd::RecordWriter record("demo");
+    record.comment_block(block);
+    EXPECT_EQ(record.line(),
+              R"({"command":"demo","comment":"why","comment_file":null,"comment_kind":5,"comment_reserved":0})");
+}
+
+// Texts are data: printf conversions, quotes, control characters and bytes that are
+// not UTF-8 come out as JSON strings on one line.
+struct TextCase {
+    const char *name;
+    const char *text;
+    const char *expected;  // the value read back from the line
+};
+
+class RecordTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(RecordTextTest, RoundTripsOnOneLine) {
+    vx_cmd::RecordWriter record("demo");
+    record.text("value", GetParam().text);
+    std::string line;
+    ASSERT_NO_THROW(line = record.line());
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    ordered_json object;
+    ASSERT_NO_THROW(object = parsed(line)) << line;
+    EXPECT_EQ(object["value"].get<std::string>(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RecordTextTest,
+                         testing::Values(TextCase{"PrintfConversions", "%s%n%d%%", "%s%n%d%%"},
+                                         TextCase{"QuotesAndBackslash", "a\"b\\c", "a\"b\\c"},
+                                         TextCase{"ControlCharacters", "line1\nline2\ttab\r", "line1\nline2\ttab\r"},
+                                         TextCase{"Utf8", "caf\xc3\xa9", "caf\xc3\xa9"},
+                                         TextCase{"InvalidUtf8",
+                                                  "a\xff\xfe"
+                                                  "b",
+                                                  "a\xef\xbf\xbd\xef\xbf\xbd"
+                                                  "b"},
+                                         TextCase{"TruncatedSequence", "x\xc3", "x\xef\xbf\xbd"}),
+                         [](const testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
+
+TEST(RecordWriter, InvalidUtf8InAListDoesNotThrow) {
+    const char *list[] = {"ok", "\x80\x80"};
+    vx_cmd::RecordWriter record("demo");
+    record.texts("list", list, 2);
+    std::string line;
+    ASSERT_NO_THROW(line = record.line());
+    EXPECT_EQ(parsed(line)["list"][1], "\xef\xbf\xbd\xef\xbf\xbd");
+}
+
+TEST(RecordWriter, EmitPrintsOneLine) {
+    EnvGuard status("VX_CMD_STATUS", std::nullopt);
+    vx_cmd::RecordWriter record("demo");
+    record.text("value", "%s%n");
+    const standin::Output output = capture([&] { return record.emit(); });
+    EXPECT_EQ(output.status, 0);
+    EXPECT_EQ(output.out, R"({"command":"demo","value":"%s%n"})"
+                          "\n");
+    EXPECT_EQ(output.err, "");
+}
+
+struct StatusCase {
+    std::optional<std::string> value;
+    int32_t status;
+};
+
+class CommandStatusTest : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(CommandStatusTest, ReadsTheEnvironment) {
+    EnvGuard status("VX_CMD_STATUS", GetParam().value);
+    EXPECT_EQ(vx_cmd::command_status(), GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statuses, CommandStatusTest,
+                         testing::Values(StatusCase{std::nullopt, 0}, StatusCase{"0", 0}, StatusCase{"5", 5},
+                                         StatusCase{"1001", 1001}, StatusCase{"-3", -3}, StatusCase{"+7", 7},
+                                         StatusCase{"2147483647", INT32_MAX}, StatusCase{"2147483648", 0},
+                                         StatusCase{"", 0}, StatusCase{"abc", 0}, StatusCase{"5x", 0},
+                                         StatusCase{" 5", 0}, StatusCase{"-", 0}));
+
+// lspacket's entry, as the tool prints it for `lspacket -long p1 p2`.
+TEST(LspacketEntry, PrintsTheRecordAndReturnsTheStatus) {
+    const char *packets[] = {"p1", "p2"};
+    vx_lspacket_args_t args{};
+    args.prefix.record_version = 2;
+    args.packets = packets;
+    args.packet_count = 2;
+    args.detail_level = VX_DETAIL_LONG;
+    EnvGuard status("VX_CMD_STATUS", "5");
+    const standin::Output output = capture([&] { return vx_cmd_lspacket(&args); });
+    EXPECT_EQ(output.status, 5);
+    EXPECT_EQ(output.out, R"({"command":"lspacket","record_version":2,"packets":["p1","p2"],"packet_count":2,)"
+                          R"("detail_level":2,"dump":0,"invob":null,"endrange":0})"
+                          "\n");
+}
+
+TEST(LspacketEntry, NoPacketsIsNull) {
+    vx_lspacket_args_t args{};
+    args.prefix.record_version = 2;
+    args.invob = "vt";
+    args.dump = 1;
+    EnvGuard status("VX_CMD_STATUS", std::nullopt);
+    const standin::Output output = capture([&] { return vx_cmd_lspacket(&args); });
+    EXPECT_EQ(output.status, 0);
+    const ordered_json object = parsed(output.out);
+    EXPECT_TRUE(object["packets"].is_null());
+    EXPECT_EQ(object["invob"], "vt");
+    EXPECT_EQ(object["dump"], 1);
+    EXPECT_FALSE(object.contains("area"));
+}
+
+TEST(AproposEntry, PrintsTheVectorWithoutItsEnd) {
+    const char *argv[] = {"/srv/tools/vexiapropos", "replica", "epoch", nullptr};
+    vx_apropos_args_t args{};
+    args.argv = argv;
+    EnvGuard status("VX_CMD_STATUS", std::nullopt);
+    const standin::Output output = capture([&] { return vx_cmd_apropos(&args); });
+    EXPECT_EQ(output.out, R"({"command":"apropos","reserved_1":0,"reserved_2":0,"reserved_3":0,"argv":["/srv/tools/vexiapropos","replica","epoch"]})"
+                          "\n");
+}
+
+TEST(AproposEntry, NoVectorIsNull) {
+    vx_apropos_args_t args{};
+    EnvGuard status("VX_CMD_STATUS", "9");
+    const standin::Output output = capture([&] { return vx_cmd_apropos(&args); });
+    EXPECT_EQ(output.status, 9);
+    EXPECT_EQ(output.out, R"({"command":"apropos","reserved_1":0,"reserved_2":0,"reserved_3":0,"argv":null})"
+                          "\n");
+}
+
+}  // namespace

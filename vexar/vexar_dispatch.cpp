@@ -1,0 +1,75 @@
+// The dispatcher: the library's keyword table first (with its abbreviations), then the
+// tool's own words for the slots that have no keyword row, then the routine in the slot.
+
+#include "vexar_dispatch.h"
+
+#include "libzornacmdsyn.h"
+#include "libzornavx_cmdsyn.h"
+#include "vx_cmd_args.h"
+
+namespace vexar {
+namespace {
+
+// Catalog message "Unrecognized command: ...".
+constexpr int kMsgUnrecognizedCommand = 24;
+
+// Slots the library offers no keyword for, reached by their full names only.
+constexpr cmd_keyword_t kOwnKeywords[] = {
+    {"apropos", 24, 0},      {"familysyncstatus", 27, 0}, {"syncinfo", 28, 0}, {"shipinfo", 29, 0},
+    {"lsshipconfig", 32, 0}, {"chshipconfig", 33, 0},     {"perfinfo", 34, 0}, {"vxacl", 35, 0},
+    {nullptr, -1, 0},
+};
+
+// The slot a command word leads to, or -1.
+int32_t find_slot(const char *word) {
+    int32_t slot = cmdsyn_find_keyword(vx_cmdsyn_get_cmdflags(), word);
+    if (slot < 0) slot = cmdsyn_find_keyword(kOwnKeywords, word);
+    return slot < VX_CMDSYN_PROC_SLOTS ? slot : -1;
+}
+
+int exit_status_of(int32_t status) {
+    if (status == 0) return kExitOk;
+    if (status == CMD_SYNTAX_ERROR) return kExitSyntax;
+    return kExitFailed;
+}
+
+}  // namespace
+
+void start_up() {
+    imsg_set_program_name("vexar");
+    cmdsyn_set_extra_keywords(kOwnKeywords);
+}
+
+int dispatch(stg_area_t *area, int count, const char *const *words) {
+    const char *word = words[0];
+    const int32_t slot = find_slot(word);
+    if (slot < 0) {
+        imsg_print(IMSG_SEV_ERROR, _vx_cmdsyn_vexar_msg_table_adr(), kMsgUnrecognizedCommand, word);
+        return kExitSyntax;
+    }
+    const cmd_syntax_routine_t routine = vx_cmdsyn_proc_table[slot].routine;
+    if (routine == nullptr) {
+        imsg_print(IMSG_SEV_ERROR, "Command \"%s\" is not available yet.\n", IMSG_FORMAT_INDEX, word);
+        return kExitSyntax;
+    }
+    // The routine sees only the words after the command word.
+    clp_parser_t *parser = clp_parser_create(area, count - 1, words + 1);
+    if (parser == nullptr) {
+        imsg_print(IMSG_SEV_ERROR, "Not enough memory to read the command line of \"%s\".\n", IMSG_FORMAT_INDEX, word);
+        return kExitFailed;
+    }
+    return exit_status_of(routine(parser, area, 0));
+}
+
+int run_one_shot(int count, const char *const *words) {
+    stg_area_t *area = stg_area_create();
+    if (area == nullptr) {
+        imsg_print(IMSG_SEV_ERROR, "Not enough memory to run a command.\n", IMSG_FORMAT_INDEX);
+        return kExitFailed;
+    }
+    const int status = dispatch(area, count, words);
+    stg_area_release(area);
+    return status;
+}
+
+}  // namespace vexar

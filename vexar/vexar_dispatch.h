@@ -1,0 +1,27 @@
+// Finding a command word's slot and running the syntax routine held there.
+#ifndef VEXAR_DISPATCH_H
+#define VEXAR_DISPATCH_H
+
+#include "libzornaks.h"
+
+namespace vexar {
+
+// Exit statuses of one command.
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;  // the command itself reported a failure
+constexpr int kExitSyntax = 2;  // unknown word, unavailable command, or a syntax error
+
+// Names the tool in error lines and hands the words without a keyword row to the shared
+// command syntax, so that help finds them too. Called once, first.
+void start_up();
+
+// Runs words[0] with words[1..count) as its command line, taking everything it needs
+// from `area`. Returns the exit status of the command.
+int dispatch(stg_area_t *area, int count, const char *const *words);
+
+// One command in an area of its own.
+int run_one_shot(int count, const char *const *words);
+
+}  // namespace vexar
+
+#endif
