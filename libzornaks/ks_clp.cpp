@@ -318,7 +318,9 @@ clp_parser_t *clp_parser_create(stg_area_t *area, int argc, const char *const *a
     return parser;
 }
 
-int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_area_t *area) {
+// What the parser builds for a table lives in the parser's own area, beside its words;
+// the caller's area is left to the caller.
+int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_area_t *) {
     if (parser == nullptr) return CLP_REJECTED;
     // A new table starts the scan over from the first word.
     parser->position = 0;
@@ -334,7 +336,7 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
 
     TableShape shape;
     if (measure_table(table, shape) != CLP_OK) return CLP_REJECTED;
-    if (!build_rows(parser, table, shape, area != nullptr ? area : parser->area)) {
+    if (!build_rows(parser, table, shape, parser->area)) {
         report_no_memory();
         return CLP_REJECTED;
     }
