@@ -4,14 +4,14 @@
 
 #include "libzornatbs.h"
 #include "libzornavx_cmdsyn.h"
+#include "fakes/capture.h"
 #include "support/harness.h"
 
 namespace {
 
 std::vector<std::string> argv_of(const vx_apropos_args_t &args) {
-    std::vector<std::string> out;
-    for (const char *const *p = args.argv; p != nullptr && *p != nullptr; ++p) out.push_back(*p);
-    return out;
+    EXPECT_NE(args.argv, nullptr);
+    return vxtest::apropos_argv();
 }
 
 std::string script_path() {

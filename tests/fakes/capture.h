@@ -4,6 +4,9 @@
 #ifndef VX_TEST_CAPTURE_H
 #define VX_TEST_CAPTURE_H
 
+#include <string>
+#include <vector>
+
 #include "libzornavx_cmd.h"
 #include "support/harness.h"
 
@@ -16,6 +19,8 @@ namespace vxtest {
 // Makes vx_cmd_utl_str_to_scan_direction return `status` for every text (0 restores
 // the real conversion).
 void force_scan_direction_status(int32_t status);
+// The argument vector of the last apropos record, copied during the call.
+std::vector<std::string> &apropos_argv();
 }  // namespace vxtest
 
 #endif

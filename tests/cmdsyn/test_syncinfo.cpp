@@ -1,0 +1,361 @@
+// syncinfo through the real parser.
+
+#include <gtest/gtest.h>
+
+#include "libzornavx_cmdsyn.h"
+#include "support/harness.h"
+
+namespace {
+
+using vxtest::run;
+using vxtest::str;
+using vxtest::texts;
+
+struct Accepted {
+    const char *name;
+    std::vector<std::string> words;
+    const char *host;
+    const char *replica;
+    const char *start_scan;
+    const char *end_scan;
+    const char *scan_direction_text;
+    const char *states;
+    int32_t mode;
+    const char *sibling;
+    const char *user;
+    int32_t me;
+    int32_t last;
+    const char *last_value;
+    std::vector<std::string> jobs;
+};
+
+class SyncinfoAccepts : public testing::TestWithParam<Accepted> {};
+
+TEST_P(SyncinfoAccepts, HandsOverTheRecord) {
+    const Accepted &c = GetParam();
+    const auto r = run(vx_cmdsyn_syncinfo, c.words);
+    ASSERT_EQ(r.status, 0) << testing::PrintToString(r.msgs);
+    EXPECT_TRUE(r.msgs.empty()) << testing::PrintToString(r.msgs);
+    ASSERT_EQ(r.command, "syncinfo");
+    const auto rec = vxtest::record<vx_syncinfo_args_t>();
+    EXPECT_EQ(rec.prefix.record_version, 0);
+    EXPECT_EQ(rec.prefix.area, vxtest::last_area());
+    EXPECT_EQ(str(rec.host), str(c.host));
+    EXPECT_EQ(str(rec.replica), str(c.replica));
+    EXPECT_EQ(str(rec.start_scan), str(c.start_scan));
+    EXPECT_EQ(str(rec.end_scan), str(c.end_scan));
+    EXPECT_EQ(str(rec.scan_direction_text), str(c.scan_direction_text));
+    EXPECT_EQ(str(rec.states), str(c.states));
+    EXPECT_EQ(rec.reserved_1, 0u);
+    EXPECT_EQ(rec.reserved_2, 0u);
+    EXPECT_EQ(rec.mode, c.mode);
+    EXPECT_EQ(str(rec.sibling), str(c.sibling));
+    EXPECT_EQ(str(rec.user), str(c.user));
+    EXPECT_EQ(rec.me, c.me);
+    EXPECT_EQ(rec.last, c.last);
+    EXPECT_EQ(str(rec.last_value), str(c.last_value));
+    EXPECT_EQ(rec.job_count, static_cast<int32_t>(c.jobs.size()));
+    EXPECT_EQ(texts(rec.jobs, rec.job_count), c.jobs);
+    if (c.jobs.empty()) {
+        EXPECT_EQ(rec.jobs, nullptr);
+    }
+}
+
+std::vector<std::string> with_job_flag(std::vector<std::string> ids) {
+    std::string list;
+    for (const auto &id : ids) list += (list.empty() ? "" : ",") + id;
+    return {"-job", list};
+}
+
+const auto kThreeHundredJobs = vxtest::numbered("j", 300);
+
+INSTANTIATE_TEST_SUITE_P(Cases, SyncinfoAccepts,
+                         testing::Values(Accepted{"nothing",
+                                                  {},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {}},
+                                         Accepted{"jobs_and_host",
+                                                  {"-job", "12,34", "-host", "hostA"},
+                                                  "hostA",
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {"12", "34"}},
+                                         // Each -job starts a new list.
+                                         Accepted{"later_job_list_stands",
+                                                  {"-job", "1,2,3", "-job", "4"},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {"4"}},
+                                         Accepted{"empty_parts_skipped",
+                                                  {"-job", ",5,,6,"},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {"5", "6"}},
+                                         Accepted{"three_hundred_jobs", with_job_flag(kThreeHundredJobs), nullptr,
+                                                  nullptr, nullptr, nullptr, nullptr, nullptr, 0, nullptr, nullptr, 0,
+                                                  0, nullptr, kThreeHundredJobs},
+                                         Accepted{"states_stay_whole",
+                                                  {"-replica", "r", "-sibling", "s", "-state", "active,failed", "-me"},
+                                                  nullptr,
+                                                  "r",
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  "active,failed",
+                                                  0,
+                                                  "s",
+                                                  nullptr,
+                                                  1,
+                                                  0,
+                                                  nullptr,
+                                                  {}},
+                                         Accepted{"scan_direction_unchecked",
+                                                  {"-scan_direction", "sideways"},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  "sideways",
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {}},
+                                         Accepted{"last_without_value",
+                                                  {"-last"},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  1,
+                                                  nullptr,
+                                                  {}},
+                                         Accepted{"last_with_value",
+                                                  {"-la", "5", "-export"},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  1,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  1,
+                                                  "5",
+                                                  {}},
+                                         // The second -last has no value: it clears the first one's.
+                                         Accepted{"last_twice_second_bare",
+                                                  {"-last", "5", "-last"},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  1,
+                                                  nullptr,
+                                                  {}},
+                                         Accepted{"uuid_records_nothing",
+                                                  {"-uuid"},
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {}},
+                                         // -uuid reads no value of its own: the word after it is read as a flag.
+                                         Accepted{"uuid_reads_no_value",
+                                                  {"-uui", "-host", "h"},
+                                                  "h",
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  nullptr,
+                                                  nullptr,
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {}},
+                                         Accepted{"every_filter",
+                                                  {"-rep", "r", "-imp", "-use", "u", "-start", "d1", "-end", "d2",
+                                                   "-scan_dir", "backward", "-sta", "pending"},
+                                                  nullptr,
+                                                  "r",
+                                                  "d1",
+                                                  "d2",
+                                                  "backward",
+                                                  "pending",
+                                                  2,
+                                                  nullptr,
+                                                  "u",
+                                                  0,
+                                                  0,
+                                                  nullptr,
+                                                  {}}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+struct Refused {
+    const char *name;
+    std::vector<std::string> words;
+    std::vector<std::string> msgs;
+};
+
+class SyncinfoRefuses : public testing::TestWithParam<Refused> {};
+
+TEST_P(SyncinfoRefuses, PrintsAndFails) {
+    const Refused &c = GetParam();
+    const auto r = run(vx_cmdsyn_syncinfo, c.words);
+    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
+    EXPECT_EQ(r.msgs, c.msgs);
+    EXPECT_EQ(r.command, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SyncinfoRefuses,
+    testing::Values(
+        // Missing values, one per flag.
+        Refused{"replica_last", {"-replica"}, {"E43", "U80"}}, Refused{"host_last", {"-host"}, {"E37", "U80"}},
+        Refused{"user_last", {"-user"}, {"E81", "U80"}}, Refused{"sibling_last", {"-sibling"}, {"E43", "U80"}},
+        Refused{"startscan_last", {"-startscan"}, {"E50", "U80"}},
+        Refused{"endscan_last", {"-endscan"}, {"E50", "U80"}},
+        Refused{"scan_direction_last", {"-scan_direction"}, {"E82", "U80"}},
+        Refused{"state_last", {"-state"}, {"E83", "U80"}},
+        Refused{"missing_value_before_checks", {"-job", "1", "-export", "-sibling"}, {"E43", "U80"}},
+        // -job without a job identity fails at once.
+        Refused{"job_last", {"-job"}, {"E76", "U80"}},
+        Refused{"job_of_commas", {"-job", ",,", "-host", "h"}, {"E76", "U80"}},
+        // ... before a later missing value could be noticed.
+        Refused{"job_empty_stops_the_loop", {"-job", ",", "-replica"}, {"E76", "U80"}},
+        // The filter rule: every filter flag counts; -host, -sibling and -uuid do not.
+        Refused{"job_export", {"-job", "12", "-export"}, {"E101", "U80"}},
+        Refused{"job_import", {"-import", "-job", "12"}, {"E101", "U80"}},
+        Refused{"job_replica", {"-job", "12", "-replica", "r"}, {"E101", "U80"}},
+        Refused{"job_user", {"-job", "12", "-user", "u"}, {"E101", "U80"}},
+        Refused{"job_me", {"-job", "12", "-me"}, {"E101", "U80"}},
+        Refused{"job_startscan", {"-job", "12", "-startscan", "d"}, {"E101", "U80"}},
+        Refused{"job_endscan", {"-job", "12", "-endscan", "d"}, {"E101", "U80"}},
+        Refused{"job_scan_direction", {"-job", "12", "-scan_direction", "forward"}, {"E101", "U80"}},
+        Refused{"job_last_flag", {"-job", "12", "-last"}, {"E101", "U80"}},
+        Refused{"job_state", {"-job", "12", "-state", "active"}, {"E101", "U80"}},
+        Refused{"job_sibling", {"-job", "12", "-sibling", "s"}, {"E96", "U80"}},
+        Refused{"sibling_alone", {"-sibling", "s"}, {"E96", "U80"}},
+        Refused{"sibling_with_host", {"-host", "h", "-sibling", "s"}, {"E96", "U80"}},
+        // Check order.
+        Refused{"filter_before_sibling", {"-job", "12", "-sibling", "s", "-me"}, {"E101", "U80"}},
+        Refused{"sibling_before_operand", {"-sibling", "s", "extra"}, {"E96", "U80"}},
+        Refused{"extra_operand", {"-replica", "r", "extra"}, {"Etbs99(extra)", "U80"}},
+        Refused{"uuid_then_operand", {"-uuid", "u1"}, {"Etbs99(u1)", "U80"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Refused by the parser: its own message naming the offending flags, then this
+// routine's usage and nothing else.
+struct ParserRefusal {
+    const char *name;
+    std::vector<std::string> words;
+    std::vector<std::string> named;
+};
+
+class SyncinfoParserRefuses : public testing::TestWithParam<ParserRefusal> {};
+
+TEST_P(SyncinfoParserRefuses, OnlyTheUsageFollows) {
+    const ParserRefusal &c = GetParam();
+    const auto r = run(vx_cmdsyn_syncinfo, c.words);
+    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
+    EXPECT_EQ(r.command, "");
+    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
+    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
+    for (const std::string &flag : c.named)
+        EXPECT_NE(r.msgs[0].find("\"" + flag + "\""), std::string::npos) << r.msgs[0];
+    EXPECT_EQ(r.msgs[1], "U80");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SyncinfoParserRefuses,
+    testing::Values(ParserRefusal{"job_and_uuid", {"-job", "1", "-uuid"}, {"-job", "-uuid"}},
+                    ParserRefusal{"user_and_me", {"-user", "u", "-me"}, {"-user", "-me"}},
+                    ParserRefusal{"replica_and_host", {"-replica", "r", "-host", "h"}, {"-replica", "-host"}},
+                    ParserRefusal{"filetype_is_shipinfo_only", {"-filetype", "other"}, {"-filetype"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Syncinfo, UsageRequestPrintsUsageAndReadsNothing) {
+    for (uint32_t flags : {1u, 2u, 3u}) {
+        const auto r = run(vx_cmdsyn_syncinfo, {"-job"}, flags);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.msgs, std::vector<std::string>{"P80"});
+        EXPECT_EQ(r.command, "");
+    }
+}
+
+TEST(Syncinfo, CommandStatusIsPassedThrough) {
+    vxtest::set_command_status(42);
+    const auto r = run(vx_cmdsyn_syncinfo, {});
+    vxtest::set_command_status(0);
+    EXPECT_EQ(r.status, 42);
+}
+
+}  // namespace

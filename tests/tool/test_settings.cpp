@@ -1,0 +1,187 @@
+// The settings, shipping-configuration and server-control commands through the tool:
+// exit status, the record line and the messages, as a user sees them.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "vexar_run.h"
+
+namespace vxtest {
+namespace {
+
+constexpr const char *kLssettingUsage =
+    "Usage: lssetting -site [-rgy rgy-hostname] [-inquire | -long | [-long] setting-name]\n";
+constexpr const char *kChsettingUsage =
+    "Usage: chsetting -site [-rgy rgy-hostname -password rgy-passwd] setting-name=[value] ...\n";
+constexpr const char *kLsshipconfigUsage =
+    "Usage: lsshipconfig [-host hostname]\n"
+    "                    [-sclass storage-class [-stgpath] [-rtnpath] [-rcptpath] [-pexpire]]\n"
+    "                    [-route] [-admin]\n"
+    "                    [-timeout] [-notify] [-maxport] [-minport]\n";
+constexpr const char *kSyncserverUsage = "Usage: syncserver {-nmanage | -inquire} {-all | -vob vob-tag[ ...]}\n";
+constexpr const char *kVxaclUsage = "Usage: vxacl {-get | -edit | -set pname [-force]}[-host hostname] \n";
+
+// An error message as the tool prints it, followed by more lines verbatim.
+std::string error(const std::string &text) { return kErrorPrefix + text; }
+std::string unexpected(const std::string &word) { return error("Unexpected argument: \"" + word + "\"\n"); }
+
+struct Case {
+    const char *label;
+    std::vector<std::string> args;
+    int status;
+    std::string out;  // the record line, compacted; "" for none
+    std::string err;
+};
+
+const Case kCases[] = {
+    // lssetting
+    {"lssetting_site_long_name",
+     {"lssetting", "-site", "-long", "name"},
+     0,
+     R"({"command":"lssetting","record_version":1,"scope":4,"rgy_host":null,"setting_name":"name",)"
+     R"("rgy_given":0,"inquire":0,"long_form":1})",
+     ""},
+    {"lssetting_rgy_inquire",
+     {"lssetting", "-rgy", "hostA", "-sit", "-inq"},
+     0,
+     R"({"command":"lssetting","record_version":1,"scope":4,"rgy_host":"hostA","setting_name":null,)"
+     R"("rgy_given":1,"inquire":1,"long_form":0})",
+     ""},
+    {"lssetting_no_site", {"lssetting"}, 2, "", error("Invalid flag combination.\n") + kLssettingUsage},
+    {"lssetting_rgy_last",
+     {"lssetting", "-site", "-rgy"},
+     2,
+     "",
+     error("Must specify registry server hostname\n") + kLssettingUsage},
+    {"lssetting_second_name", {"lssetting", "-site", "nameA", "nameB"}, 2, "", unexpected("nameB") + kLssettingUsage},
+    // chsetting: the password never appears as typed
+    {"chsetting_everything",
+     {"chsetting", "-site", "-rgy", "h", "-password", "s3cret", "-unset_all", "a=1", "b="},
+     0,
+     R"({"command":"chsetting","record_version":1,"scope":4,"unset_all":1,"rgy_host":"h","password":"***",)"
+     R"("rgy_given":1,"setting_count":2,"settings":["a=1","b="]})",
+     ""},
+    {"chsetting_site_alone",
+     {"chsetting", "-site"},
+     0,
+     R"({"command":"chsetting","record_version":1,"scope":4,"unset_all":0,"rgy_host":null,"password":null,)"
+     R"("rgy_given":0,"setting_count":0,"settings":null})",
+     ""},
+    {"chsetting_no_equals",
+     {"chsetting", "-site", "a=1", "b"},
+     2,
+     "",
+     error("Invalid setting/value combination!\n") + kChsettingUsage},
+    {"chsetting_password_last",
+     {"chsetting", "-site", "-password"},
+     2,
+     "",
+     error("Password required.\n") + kChsettingUsage},
+    // lsshipconfig: -notify is the record's last word
+    {"lsshipconfig_nothing",
+     {"lsshipconfig"},
+     0,
+     R"({"command":"lsshipconfig","record_version":0,"host":null,"sclass":null,"list_stgpath":0,)"
+     R"("list_rtnpath":0,"list_rcptpath":0,"list_pexpire":0,"list_route":0,"list_admin":0,"list_maxsize":0,)"
+     R"("list_timeout":0,"list_maxport":0,"list_minport":0,"list_notify":0})",
+     ""},
+    {"lsshipconfig_items",
+     {"lsshipconfig", "-host", "h", "-sclass", "c", "-stgpath", "-notify", "-maxport"},
+     0,
+     R"({"command":"lsshipconfig","record_version":0,"host":"h","sclass":"c","list_stgpath":1,)"
+     R"("list_rtnpath":0,"list_rcptpath":0,"list_pexpire":0,"list_route":0,"list_admin":0,"list_maxsize":0,)"
+     R"("list_timeout":0,"list_maxport":1,"list_minport":0,"list_notify":1})",
+     ""},
+    {"lsshipconfig_sclass_twice",
+     {"lsshipconfig", "-pexpire", "-sclass"},
+     2,
+     "",
+     error("Storage class name required.\n") + error("Storage class name required.\n") + kLsshipconfigUsage},
+    {"lsshipconfig_extra", {"lsshipconfig", "-route", "extra"}, 2, "", unexpected("extra") + kLsshipconfigUsage},
+    // chshipconfig: nothing at all
+    {"chshipconfig_anything", {"chshipconfig", "-sclass", "c", "-new", "x"}, 0, "", ""},
+    {"chshipconfig_help", {"help", "chshipconfig"}, 0, "", ""},
+    // syncserver
+    {"syncserver_nmanage_tags",
+     {"syncserver", "-nmanage", "-vob", "t1,t2"},
+     0,
+     R"({"command":"syncserver","record_version":0,"vob_count":2,"vobs":["t1","t2"],"nmanage":1,)"
+     R"("set_manage_state":1,"all_vobs":0})",
+     ""},
+    {"syncserver_inquire_all",
+     {"syncserver", "-inquire", "-all"},
+     0,
+     R"({"command":"syncserver","record_version":0,"vob_count":0,"vobs":null,"nmanage":0,)"
+     R"("set_manage_state":0,"all_vobs":1})",
+     ""},
+    {"syncserver_no_mode",
+     {"syncserver", "-all"},
+     2,
+     "",
+     error("Must specify one of -manage, -nmanage or -inquire.\n") + kSyncserverUsage},
+    {"syncserver_no_tag", {"syncserver", "-vob"}, 2, "", error("Must specify VOB mount tag.\n") + kSyncserverUsage},
+    {"syncserver_second_word",
+     {"syncserver", "-inquire", "-vob", "t1", "t2"},
+     2,
+     "",
+     unexpected("t2") + kSyncserverUsage},
+    // vxacl
+    {"vxacl_set",
+     {"vxacl", "-set", "acl", "-force", "-host", "h"},
+     0,
+     R"({"command":"vxacl","record_version":0,"host":"h","acl_op":2,"acl_pname":"acl","force":1})",
+     ""},
+    {"vxacl_nothing", {"vxacl"}, 2, "", error("Must specify one of -get, -edit, or -set.\n") + kVxaclUsage},
+    {"vxacl_set_last", {"vxacl", "-set"}, 2, "", error("Pathname required.\n") + kVxaclUsage},
+    {"vxacl_extra", {"vxacl", "-get", "extra"}, 2, "", unexpected("extra") + kVxaclUsage},
+    // usage on request, on standard output
+    {"help_lssetting", {"help", "lssetting"}, 0, kLssettingUsage, ""},
+    {"help_chsetting", {"help", "chsetting"}, 0, kChsettingUsage, ""},
+    {"help_lsshipconfig", {"help", "lsshipconfig"}, 0, kLsshipconfigUsage, ""},
+    {"help_syncserver", {"help", "syncserver"}, 0, kSyncserverUsage, ""},
+    {"help_vxacl", {"help", "vxacl"}, 0, kVxaclUsage, ""},
+};
+
+class Settings : public testing::TestWithParam<Case> {};
+
+TEST_P(Settings, ExitRecordAndMessages) {
+    const Case &c = GetParam();
+    const ProcessResult r = RunVexar(c.args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_EQ(CompactRecordLines(r.out), c.out.empty() || c.out.back() == '\n' ? c.out : c.out + "\n");
+    EXPECT_EQ(r.err, c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tool, Settings, testing::ValuesIn(kCases),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// Refusals of the parser: its message names the word, then the usage once.
+TEST(SettingsParser, RefusalsNameTheWordThenTheUsage) {
+    struct Refusal {
+        std::vector<std::string> args;
+        const char *usage;
+        std::vector<std::string> mentioned;
+    };
+    const Refusal refusals[] = {
+        {{"lssetting", "-site", "-inquire", "-long"}, kLssettingUsage, {"inquire", "long"}},
+        {{"chsetting", "-site", "-host", "h"}, kChsettingUsage, {"-host"}},
+        {{"lsshipconfig", "-rcpt"}, kLsshipconfigUsage, {"-rcpt"}},
+        {{"syncserver", "-nmanage", "-inquire", "-all"}, kSyncserverUsage, {"nmanage", "inquire"}},
+        {{"vxacl", "-get", "-edit"}, kVxaclUsage, {"get", "edit"}},
+    };
+    for (const Refusal &c : refusals) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const ProcessResult r = RunVexar(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(Occurrences(r.err, c.usage), 1) << r.err;
+        EXPECT_TRUE(r.err.ends_with(c.usage)) << r.err;
+        const std::string before_usage = r.err.substr(0, r.err.size() - std::string(c.usage).size());
+        for (const std::string &word : c.mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace vxtest
