@@ -22,6 +22,64 @@ typedef struct vx_lspacket_args {
 #define VX_DETAIL_SHORT 1
 #define VX_DETAIL_LONG 2
 
+/* dumpoplog */
+typedef struct vx_dumpoplog_args {
+    cmd_args_prefix_t prefix;
+    const char **entries; /* oplog entry order numbers, unconverted, in command-line order */
+    int32_t entry_count;
+    const char *from_entry; /* first entry order number of a range, unconverted */
+    const char *to_entry;   /* last entry order number of a range, unconverted */
+    int32_t detail_level;   /* VX_DETAIL_* */
+    int32_t show_name;
+    const char *invob;    /* VOB selector */
+    const char *vreplica; /* replica */
+    const char *since;    /* date-time, unconverted */
+    int32_t reverse;
+    uint32_t limit; /* 0 when not given */
+} vx_dumpoplog_args_t;
+
+/* The fields lsexport and recoverpacket share, in their order: the replica selectors
+   and the date-time that narrows them. */
+#define VX_EXPORT_SELECTION_FIELDS                                        \
+    cmd_args_prefix_t prefix;                                             \
+    const char **replicas; /* replica selectors, in command-line order */ \
+    int32_t replica_count;                                                \
+    const char *since;     /* date-time, unconverted */                   \
+    uint32_t reserved_word /* always 0 */
+
+/* lsexport */
+typedef struct vx_lsexport_args {
+    VX_EXPORT_SELECTION_FIELDS;
+} vx_lsexport_args_t;
+
+/* recoverpacket */
+typedef struct vx_recoverpacket_args {
+    VX_EXPORT_SELECTION_FIELDS;
+    cmd_comment_block_t comment;
+} vx_recoverpacket_args_t;
+
+/* lsepoch */
+typedef struct vx_lsepoch_args {
+    cmd_args_prefix_t prefix;
+    const char **replicas; /* replica selectors, in command-line order */
+    int32_t replica_count;
+    const char *invob; /* VOB selector */
+    int32_t actual;
+} vx_lsepoch_args_t;
+
+/* chepoch */
+typedef struct vx_chepoch_args {
+    cmd_args_prefix_t prefix;
+    int32_t force;
+    const char *epoch_row;    /* the epoch table row; with -actual, the sibling replica */
+    const char **epoch_names; /* replica selectors of the name=value operands, copies */
+    int32_t *epoch_values;    /* their new epoch numbers, entry i belonging to name i */
+    int32_t epoch_count;      /* entries in epoch_names and in epoch_values */
+    int32_t actual;
+    int32_t raise_only;
+    cmd_comment_block_t comment;
+} vx_chepoch_args_t;
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,4 +1,5 @@
-/* Argument records of mkreplica, syncreplica, chreplica, rmreplica, restorereplica, mkrptype. Included through vx_cmd_args.h. */
+/* Argument records of mkreplica, syncreplica, chreplica, rmreplica, restorereplica, mkrptype. Included through
+ * vx_cmd_args.h. */
 #ifndef VX_ARGS_REPLICA_H
 #define VX_ARGS_REPLICA_H
 
@@ -7,6 +8,135 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+/* mkreplica: one new replica of the export form, from a hostname:replica-selector
+   operand. Both texts point into one copy of the operand, split at its first colon. */
+typedef struct vx_replica_host_pair {
+    const char *replica_selector; /* after the colon */
+    const char *hostname;         /* before the colon */
+} vx_replica_host_pair_t;
+
+/* schema when -schema was not given. */
+#define VX_SCHEMA_UNSET 0x7FFFFFFF
+
+/* mkreplica */
+typedef struct vx_mkreplica_args {
+    cmd_args_prefix_t prefix;
+    const char *tag;                 /* VOB tag of the new replica */
+    const char *vob_stg;             /* VOB storage directory */
+    const char *rptype;              /* replica type */
+    int32_t mode;                    /* VX_MODE_* */
+    const char *packet_file;         /* -out value; in the import form the first operand */
+    const char *vreplica;            /* replica name */
+    vx_replica_host_pair_t *targets; /* export operands, in command-line order */
+    int32_t target_count;
+    const char **search_dirs; /* import operands after the packet file */
+    int32_t search_dir_count;
+    const char *host;
+    const char *gpath; /* global storage pathname */
+    const char *hpath; /* host storage pathname */
+    const char **mount_options;
+    int32_t mount_option_count;
+    int32_t public_tag;
+    const char *workdir; /* temporary work directory */
+    int32_t preserve;    /* VX_PRESERVE, VX_NPRESERVE, VX_PERMS_PRESERVE */
+    int32_t nprompt;
+    int32_t pooltalk;
+    int32_t max_size;  /* VX_MAX_SIZE_UNSET when not given */
+    int32_t ship_mode; /* VX_SHIP_MODE_OUT or VX_SHIP_MODE_SHIP */
+    int32_t force_ship;
+    const char *notify;   /* e-mail address */
+    const char *sclass;   /* storage class */
+    const char *pexpire;  /* packet expiration date-time */
+    const char *password; /* tag registry password, as typed */
+    const char *tag_comment;
+    const char *region;
+    int32_t nca_exported;
+    int32_t ignore_prot;
+    cmd_comment_block_t comment;
+    const char *stgloc; /* server storage location name */
+    int32_t nremote_admin;
+    int32_t schema; /* VX_SCHEMA_UNSET when not given */
+    int32_t reserved_word;
+} vx_mkreplica_args_t;
+
+/* syncreplica */
+typedef struct vx_syncreplica_args {
+    cmd_args_prefix_t prefix;
+    const char *invob;         /* VOB selector */
+    int32_t mode;              /* VX_MODE_* */
+    const char *packet_file;   /* -out value */
+    const char **import_items; /* import operands: packet files or staging areas */
+    int32_t import_item_count;
+    const char **replicas; /* export operands: replica selectors */
+    int32_t replica_count;
+    int32_t max_size;  /* VX_MAX_SIZE_UNSET when not given */
+    int32_t ship_mode; /* VX_SHIP_MODE_* */
+    int32_t force_ship;
+    const char *notify;  /* e-mail address */
+    const char *sclass;  /* storage class */
+    const char *pexpire; /* packet expiration date-time */
+    int32_t nincarnation;
+    int32_t limit;        /* maximum number of packets; 0 when not given */
+    const char **oprange; /* oplog ranges, as typed */
+    int32_t oprange_count;
+    int32_t compress;
+    uint32_t evlist_count; /* note: the count comes before its list here */
+    const char **evlist;   /* NAME=VALUE entries */
+    int32_t verbose;
+    int32_t endrange;
+    int32_t server_enable_ate_messages;
+    int32_t ndelete;
+    int32_t server_ignore_epoch_row_cache;
+    int32_t allow_imp_from_deleted_rep;
+    int32_t diagnose;
+    cmd_comment_block_t comment;
+} vx_syncreplica_args_t;
+
+/* chreplica */
+typedef struct vx_chreplica_args {
+    cmd_args_prefix_t prefix;
+    const char *host;        /* new host name */
+    const char *new_name;    /* new replica name */
+    const char *replica;     /* the replica-selector operand */
+    int32_t preserve;        /* VX_PRESERVE, VX_NPRESERVE, VX_PERMS_PRESERVE */
+    const char *incarnation; /* date-time, as typed */
+    int32_t connected;       /* VX_CONNECTED, VX_NCONNECTED */
+    const char *inreplica;   /* replica to contact */
+    cmd_comment_block_t comment;
+} vx_chreplica_args_t;
+
+#define VX_CONNECTED 1 /* connected */
+#define VX_NCONNECTED 2
+
+/* rmreplica */
+typedef struct vx_rmreplica_args {
+    cmd_args_prefix_t prefix;
+    const char *replica; /* the replica-selector operand */
+    cmd_comment_block_t comment;
+} vx_rmreplica_args_t;
+
+/* restorereplica */
+typedef struct vx_restorereplica_args {
+    cmd_args_prefix_t prefix;
+    const char *invob; /* VOB selector */
+    int32_t replace;
+    int32_t override;
+    int32_t force;
+    int32_t replica_count; /* note: the count comes before its list here */
+    const char **replicas; /* replica-selector operands, in command-line order */
+    cmd_comment_block_t comment;
+} vx_restorereplica_args_t;
+
+/* mkrptype */
+typedef struct vx_mkrptype_args {
+    cmd_args_prefix_t prefix;
+    const char *rptype_selector; /* the replica-type-selector operand */
+    const char *supertype;       /* replica-type selector of the supertype */
+    uint32_t reserved_word;
+    int32_t replace;
+    cmd_comment_block_t comment;
+} vx_mkrptype_args_t;
 
 #ifdef __cplusplus
 }

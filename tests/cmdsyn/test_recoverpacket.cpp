@@ -1,0 +1,111 @@
+// recoverpacket through the real parser.
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+
+#include "libzornavx_cmdsyn.h"
+#include "support/harness.h"
+
+namespace {
+
+using vxtest::numbered;
+using vxtest::run;
+using vxtest::str;
+
+// recoverpacket's record goes on where lsexport's ends, its first fields in the same places.
+static_assert(offsetof(vx_recoverpacket_args_t, replicas) == offsetof(vx_lsexport_args_t, replicas));
+static_assert(offsetof(vx_recoverpacket_args_t, reserved_word) == offsetof(vx_lsexport_args_t, reserved_word));
+static_assert(offsetof(vx_recoverpacket_args_t, comment) == sizeof(vx_lsexport_args_t));
+
+struct Accepted {
+    const char *name;
+    std::vector<std::string> words;
+    std::vector<std::string> replicas;
+    const char *since;
+    const char *comment;
+    const char *comment_file;
+    int32_t comment_kind;
+};
+
+class RecoverpacketAccepts : public testing::TestWithParam<Accepted> {};
+
+TEST_P(RecoverpacketAccepts, HandsOverTheRecord) {
+    const Accepted &c = GetParam();
+    const auto r = run(vx_cmdsyn_recoverpacket, c.words);
+    ASSERT_EQ(r.status, 0);
+    EXPECT_TRUE(r.msgs.empty()) << testing::PrintToString(r.msgs);
+    ASSERT_EQ(r.command, "recoverpacket");
+    const auto rec = vxtest::record<vx_recoverpacket_args_t>();
+    EXPECT_EQ(rec.prefix.record_version, 0);
+    EXPECT_EQ(rec.prefix.area, vxtest::last_area());
+    EXPECT_EQ(vxtest::texts(rec.replicas, rec.replica_count), c.replicas);
+    EXPECT_EQ(rec.replica_count, static_cast<int32_t>(c.replicas.size()));
+    EXPECT_EQ(str(rec.since), str(c.since));
+    EXPECT_EQ(rec.reserved_word, 0u);
+    EXPECT_EQ(str(rec.comment.comment), str(c.comment));
+    EXPECT_EQ(str(rec.comment.comment_file), str(c.comment_file));
+    EXPECT_EQ(rec.comment.comment_kind, c.comment_kind);
+    EXPECT_EQ(rec.comment.comment_reserved, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecoverpacketAccepts,
+    testing::Values(Accepted{"one_replica", {"r1"}, {"r1"}, nullptr, nullptr, nullptr, COMMENT_KIND_UNSET},
+                    Accepted{"nc", {"-nc", "r1"}, {"r1"}, nullptr, nullptr, nullptr, COMMENT_KIND_NONE},
+                    Accepted{"comment_and_since",
+                             {"-c", "why", "-since", "T", "r1", "r2"},
+                             {"r1", "r2"},
+                             "T",
+                             "why",
+                             nullptr,
+                             COMMENT_KIND_TEXT},
+                    Accepted{"cfile", {"-cfi", "f", "r"}, {"r"}, nullptr, nullptr, "f", COMMENT_KIND_FILE},
+                    Accepted{"cq", {"-cq", "r"}, {"r"}, nullptr, nullptr, nullptr, COMMENT_KIND_QUERY},
+                    Accepted{"cqe", {"-cqe", "r"}, {"r"}, nullptr, nullptr, nullptr, COMMENT_KIND_QUERY_EACH},
+                    Accepted{"three_hundred_replicas", numbered("r", 300), numbered("r", 300), nullptr, nullptr,
+                             nullptr, 0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The parser speaks for itself about the words it refuses: its messages, whatever
+// their text, count as "parser".
+std::vector<std::string> folded(std::vector<std::string> msgs) {
+    for (std::string &m : msgs)
+        if (m.rfind("Efmt:", 0) == 0) m = "parser";
+    return msgs;
+}
+
+struct Refused {
+    const char *name;
+    std::vector<std::string> words;
+    std::vector<std::string> msgs;
+};
+
+class RecoverpacketRefuses : public testing::TestWithParam<Refused> {};
+
+TEST_P(RecoverpacketRefuses, PrintsAndFails) {
+    const auto r = run(vx_cmdsyn_recoverpacket, GetParam().words);
+    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
+    EXPECT_EQ(folded(r.msgs), GetParam().msgs);
+    EXPECT_EQ(r.command, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RecoverpacketRefuses,
+                         testing::Values(Refused{"no_replica", {}, {"E43", "U55"}},
+                                         Refused{"comment_but_no_replica", {"-nc"}, {"E43", "U55"}},
+                                         Refused{"comment_missing", {"-c"}, {"Etbs101", "U55"}},
+                                         Refused{"cfile_missing", {"-cfile"}, {"Etbs101", "U55"}},
+                                         Refused{"since_missing", {"-since"}, {"E50", "U55"}},
+                                         Refused{"two_comment_flags", {"-c", "x", "-nc", "r"}, {"parser", "U55"}}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Recoverpacket, EitherUsageBitPrintsTheUsage) {
+    for (uint32_t flags : {1u, 2u, 3u}) {
+        const auto r = run(vx_cmdsyn_recoverpacket, {}, flags);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.msgs, std::vector<std::string>{"P55"});
+        EXPECT_EQ(r.command, "");
+    }
+}
+
+}  // namespace

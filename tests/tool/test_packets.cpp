@@ -1,0 +1,177 @@
+// dumpoplog, lsexport, recoverpacket, lsepoch and chepoch from end to end through the
+// tool: the parser, the syntax routine, the command entry's record and the exit status.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "vexar_run.h"
+
+namespace vxtest {
+namespace {
+
+const std::string kDumpoplogUsage =
+    "Usage: dumpoplog [-short | -long] [-name] [-invob vob-selector] [-vreplica replica]\n"
+    "                 [ oplog-ent-order-num ...\n"
+    "                 | [-from oplog-ent-order-num] [-to oplog-ent-order-num]\n"
+    "                 ] [-since date-time] [-reverse]\n";
+const std::string kLsexportUsage = "Usage: lsexport [-since date-time] replica-selector ...\n";
+const std::string kRecoverpacketUsage =
+    "Usage: recoverpacket [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
+    "               [-since date-time] replica-selector ...\n";
+const std::string kLsepochUsage = "Usage: lsepoch [ -invob vob-selector | [ -actual ] replica-selector ...]\n";
+const std::string kChepochUsage =
+    "Usage: chepoch [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
+    "             { [-force] replica-selector [replica-selector=value ...]\n"
+    "             | -actual [-raise_only] sibling-replica-selector ...}\n";
+
+// ---- Accepted command lines: one record, nothing else -----------------------------
+
+struct AcceptedCase {
+    const char *label;
+    std::vector<std::string> args;
+    const char *record;
+};
+
+const AcceptedCase kAccepted[] = {
+    {"dumpoplog_entries",
+     {"dumpoplog", "12", "15", "17"},
+     R"({"command":"dumpoplog","record_version":1,"entries":["12","15","17"],"entry_count":3,"from_entry":null,)"
+     R"("to_entry":null,"detail_level":0,"show_name":0,"invob":null,"vreplica":null,"since":null,"reverse":0,)"
+     R"("limit":0})"},
+    {"dumpoplog_range_and_every_flag",
+     {"dumpoplog", "-from", "10", "-to", "20", "-limit", "4294967295", "-long", "-name", "-rev", "-invob", "v",
+      "-vreplica", "r", "-since", "d"},
+     R"({"command":"dumpoplog","record_version":1,"entries":null,"entry_count":0,"from_entry":"10","to_entry":"20",)"
+     R"("detail_level":2,"show_name":1,"invob":"v","vreplica":"r","since":"d","reverse":1,"limit":4294967295})"},
+    {"lsexport",
+     {"lsexport", "-since", "T", "r1", "r2"},
+     R"({"command":"lsexport","record_version":0,"replicas":["r1","r2"],"replica_count":2,"since":"T",)"
+     R"("reserved_word":0})"},
+    {"recoverpacket",
+     {"recoverpacket", "-c", "say \"why\"", "r1"},
+     R"({"command":"recoverpacket","record_version":0,"replicas":["r1"],"replica_count":1,"since":null,)"
+     R"("reserved_word":0,"comment":"say \"why\"","comment_file":null,"comment_kind":5,"comment_reserved":0})"},
+    {"lsepoch_nothing",
+     {"lsepoch"},
+     R"({"command":"lsepoch","record_version":1,"replicas":null,"replica_count":0,"invob":null,"actual":0})"},
+    {"lsepoch_actual",
+     {"lsepoch", "-actual", "r1", "r2"},
+     R"({"command":"lsepoch","record_version":1,"replicas":["r1","r2"],"replica_count":2,"invob":null,"actual":1})"},
+    {"chepoch_pairs",
+     {"chepoch", "-cq", "-force", "r1", "r2=100", "r3=0x20", "r4=010", "=2147483647"},
+     R"({"command":"chepoch","record_version":1,"force":1,"epoch_row":"r1","epoch_names":["r2","r3","r4",""],)"
+     R"("epoch_values":[100,32,8,2147483647],"epoch_count":4,"actual":0,"raise_only":0,"comment":null,)"
+     R"("comment_file":null,"comment_kind":3,"comment_reserved":0})"},
+    {"chepoch_actual",
+     {"chepoch", "-actual", "-raise_only", "s1"},
+     R"({"command":"chepoch","record_version":1,"force":0,"epoch_row":"s1","epoch_names":null,"epoch_values":null,)"
+     R"("epoch_count":0,"actual":1,"raise_only":1,"comment":null,"comment_file":null,"comment_kind":0,)"
+     R"("comment_reserved":0})"},
+};
+
+class PacketsAccepted : public testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(PacketsAccepted, PrintsExactlyItsRecord) {
+    const ProcessResult r = RunVexar(GetParam().args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(CompactRecordLines(r.out), std::string(GetParam().record) + "\n");
+    EXPECT_EQ(r.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Tool, PacketsAccepted, testing::ValuesIn(kAccepted),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// ---- Refused command lines: exit 2, no record, messages then the usage once ---------
+
+struct RefusedCase {
+    const char *label;
+    std::vector<std::string> args;
+    std::vector<std::string> messages;   // the catalog's texts, in order
+    std::vector<std::string> mentioned;  // or: words another library's message names
+    const std::string &usage;
+};
+
+const RefusedCase kRefused[] = {
+    {"dumpoplog_limit_missing", {"dumpoplog", "-reverse", "-limit"}, {"Packet limit required.\n"}, {}, kDumpoplogUsage},
+    {"dumpoplog_to_missing",
+     {"dumpoplog", "-from", "1", "-to"},
+     {"Operation log entry number required.\n"},
+     {},
+     kDumpoplogUsage},
+    {"dumpoplog_operand_with_range", {"dumpoplog", "-from", "10", "12"}, {}, {"12"}, kDumpoplogUsage},
+    {"dumpoplog_limit_not_a_number", {"dumpoplog", "-limit", "abc"}, {}, {"abc"}, kDumpoplogUsage},
+    {"lsexport_no_replica", {"lsexport"}, {"Must specify replica.\n"}, {}, kLsexportUsage},
+    {"lsexport_since_missing", {"lsexport", "-since"}, {"Date-time string required.\n"}, {}, kLsexportUsage},
+    {"recoverpacket_no_replica", {"recoverpacket", "-nc"}, {"Must specify replica.\n"}, {}, kRecoverpacketUsage},
+    {"recoverpacket_comment_missing", {"recoverpacket", "-c"}, {}, {}, kRecoverpacketUsage},
+    {"lsepoch_actual_alone", {"lsepoch", "-actual"}, {"Replica specifications required.\n"}, {}, kLsepochUsage},
+    {"lsepoch_operand_with_invob", {"lsepoch", "-invob", "v", "r1"}, {}, {"r1"}, kLsepochUsage},
+    {"chepoch_nothing", {"chepoch"}, {"Epoch table row (replica name) required.\n"}, {}, kChepochUsage},
+    {"chepoch_negative", {"chepoch", "r1", "r2=-5"}, {"Invalid epoch specification: r2=-5\n"}, {}, kChepochUsage},
+    {"chepoch_overflow",
+     {"chepoch", "r1", "r2=2147483648"},
+     {"Invalid epoch specification: r2=2147483648\n"},
+     {},
+     kChepochUsage},
+    {"chepoch_raise_only",
+     {"chepoch", "-raise_only", "r1"},
+     {"Use of -raise_only requires -actual.\n"},
+     {},
+     kChepochUsage},
+    {"chepoch_second_sibling", {"chepoch", "-actual", "s1", "s2"}, {}, {"s2"}, kChepochUsage},
+    {"chepoch_force_and_actual", {"chepoch", "-force", "-actual", "s1"}, {}, {"force", "actual"}, kChepochUsage},
+};
+
+class PacketsRefused : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(PacketsRefused, PrintsNoRecordAndExits2) {
+    const RefusedCase &c = GetParam();
+    const ProcessResult r = RunVexar(c.args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    if (!c.messages.empty()) {
+        std::string expected;
+        for (const std::string &m : c.messages) expected += kErrorPrefix + m;
+        EXPECT_EQ(r.err, expected + c.usage);
+        return;
+    }
+    // Another library's message first, then the usage, once, at the end.
+    EXPECT_EQ(Occurrences(r.err, c.usage), 1) << r.err;
+    EXPECT_TRUE(r.err.ends_with(c.usage)) << r.err;
+    EXPECT_EQ(Occurrences(r.err, kErrorPrefix), 1) << r.err;
+    const std::string before_usage = r.err.substr(0, r.err.size() - c.usage.size());
+    for (const std::string &word : c.mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tool, PacketsRefused, testing::ValuesIn(kRefused),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// ---- Usage on request and status pass-through ------------------------------------
+
+TEST(PacketsTool, HelpPrintsEachUsage) {
+    const struct {
+        const char *word;
+        const std::string &usage;
+    } cases[] = {{"dumpoplog", kDumpoplogUsage},
+                 {"lsexport", kLsexportUsage},
+                 {"recoverpacket", kRecoverpacketUsage},
+                 {"lsepoch", kLsepochUsage},
+                 {"chepoch", kChepochUsage}};
+    for (const auto &c : cases) {
+        const ProcessResult r = RunVexar({"help", c.word});
+        EXPECT_EQ(r.status, 0) << c.word;
+        EXPECT_EQ(r.out, c.usage);
+        EXPECT_EQ(r.err, "") << c.word;
+    }
+}
+
+TEST(PacketsTool, CommandStatusBecomesExit1) {
+    const ProcessResult r = RunVexar({"chepoch", "r1", "a=1"}, std::nullopt, {{"VX_CMD_STATUS", "7"}});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(Occurrences(r.out, "\"command\":\"chepoch\""), 1) << r.out;
+}
+
+}  // namespace
+}  // namespace vxtest
