@@ -30,6 +30,9 @@ typedef struct proc_table_entry {
     cmd_syntax_routine_t routine;
     uint32_t attr;
 } proc_table_entry_t;
+VX_LAYOUT_FIRST(proc_table_entry_t, routine);
+VX_LAYOUT_FIELD(proc_table_entry_t, routine, attr, 1);
+VX_LAYOUT_SIZE(proc_table_entry_t, attr, 2);
 
 /* A keyword row: laid out like a flag-table row; the slot number stands in the place
    of the flag code. The table ends with {NULL, -1, 0}. */
@@ -38,6 +41,10 @@ typedef struct cmd_keyword {
     int32_t slot;
     uint16_t attr;
 } cmd_keyword_t;
+VX_LAYOUT_FIRST(cmd_keyword_t, keyword);
+VX_LAYOUT_FIELD(cmd_keyword_t, keyword, slot, 1);
+VX_LAYOUT_FIELD(cmd_keyword_t, slot, attr, 2);
+VX_LAYOUT_SIZE(cmd_keyword_t, attr, 3); /* the 16-bit attribute is padded to a word */
 
 /* Keyword attribute of a second word for a slot that an earlier row already names. */
 #define CMD_KEYWORD_ALIAS 2
@@ -57,6 +64,16 @@ ZORNACMDSYN_API int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t *ar
    this table over once, at start, so that help can find them too. Terminated like the
    keyword table. */
 ZORNACMDSYN_API void cmdsyn_set_extra_keywords(const cmd_keyword_t *keywords);
+/* A command's one-line purpose, for the command list of help. */
+typedef struct cmdsyn_purpose {
+    const char *command; /* full command word */
+    const char *purpose;
+} cmdsyn_purpose_t;
+
+/* The purposes help shows beside each command word; the tool hands them over once, at
+   start. Terminated by a row with a NULL command. */
+ZORNACMDSYN_API void cmdsyn_set_command_purposes(const cmdsyn_purpose_t *purposes);
+
 /* Nonzero once quit or exit was run. */
 ZORNACMDSYN_API int cmdsyn_quit_requested(void);
 

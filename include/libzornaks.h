@@ -6,6 +6,7 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "vx_layout.h"
 #include "vx_platform.h"
 
 #if defined(BUILDING_LIBZORNAKS)
@@ -49,6 +50,10 @@ typedef struct clp_flag_desc {
     int32_t code;     /* flag code; CLP_MARK_START_EXCLUSION, CLP_MARK_END_EXCLUSION, CLP_TABLE_END */
     uint16_t attr;    /* attribute word */
 } clp_flag_desc_t;
+VX_LAYOUT_FIRST(clp_flag_desc_t, spec);
+VX_LAYOUT_FIELD(clp_flag_desc_t, spec, code, 1);
+VX_LAYOUT_FIELD(clp_flag_desc_t, code, attr, 2);
+VX_LAYOUT_SIZE(clp_flag_desc_t, attr, 3); /* the 16-bit attribute is padded to a word */
 
 #define CLP_TABLE_END (-1)
 #define CLP_MARK_START_EXCLUSION (-2)
@@ -82,6 +87,15 @@ ZORNAKS_API int clp_get_next_subarg(clp_parser_t *parser, const char **text);
    terminated). 0: written; nonzero: no flag was read yet. */
 ZORNAKS_API int clp_get_last_flag_name(clp_parser_t *parser, int form, size_t size, char *buffer);
 
+/* Table capture, for tools that list a command's flags (shell completion): a parser
+   without words whose clp_switch_flags checks the table, keeps it, and then refuses it
+   without a message (CLP_REJECTED), so that a syntax routine returns at once. */
+ZORNAKS_API clp_parser_t *clp_parser_create_capture(stg_area_t *area);
+/* The full name of flag `index` (0, 1, ...) of the table a capturing parser kept, in
+   table order ("-long" for "-l[ong]"); NULL past the last flag, before a table was
+   kept, after a malformed table, and for a parser that does not capture. */
+ZORNAKS_API const char *clp_captured_flag(const clp_parser_t *parser, int index);
+
 /* ---- Message facility --------------------------------------------------------- */
 
 /* A library's message catalog. */
@@ -93,6 +107,13 @@ typedef struct msg_table {
     const char *const *texts;
     const uint16_t *numbers;
 } msg_table_t;
+VX_LAYOUT_FIRST(msg_table_t, catalog_name);
+VX_LAYOUT_FIELD(msg_table_t, catalog_name, facility_name, 1);
+VX_LAYOUT_FIELD(msg_table_t, facility_name, set_number, 2);
+VX_LAYOUT_AT(msg_table_t, set_number, count, 10); /* the two 16-bit fields share word 2 */
+VX_LAYOUT_FIELD(msg_table_t, count, texts, 3);
+VX_LAYOUT_FIELD(msg_table_t, texts, numbers, 4);
+VX_LAYOUT_SIZE(msg_table_t, numbers, 5);
 
 #define IMSG_SEV_PLAIN 0
 #define IMSG_SEV_PLAIN_CONT 1
@@ -108,7 +129,14 @@ typedef struct msg_table {
 
 /* Catalog form: imsg_print(sev, table, index, args...); format form:
    imsg_print(sev, format, IMSG_FORMAT_INDEX, args...). Severities 0 and 1 go to
-   standard output, the others to standard error. Returns 0 when printed. */
+   standard output, the others to standard error. Returns 0 when printed.
+   Outside Windows, the catalog form (and imsg_print_shared) first looks the message up
+   with catopen(catalog_name, NL_CAT_LOCALE) / catgets(set_number, numbers[index]):
+   NLSPATH and the program's LC_MESSAGES locale choose the file (a program follows
+   LANG, LC_MESSAGES and LC_ALL after setlocale(LC_MESSAGES, "")). The catalog's text is
+   used only when its conversion specifications are those of the built-in text (same
+   count, same argument kinds, same order; no numbered ones); otherwise, and when no
+   catalog has the message, the built-in text is printed. */
 ZORNAKS_API int imsg_print(int severity, const void *table_or_format, int index, ...);
 /* Prints message `index` of another library's table under `facility`. */
 ZORNAKS_API int imsg_print_shared(int severity, const char *facility, const msg_table_t *table, int index);

@@ -18,6 +18,9 @@ typedef struct cmd_args_prefix {
     int32_t record_version; /* layout version of the command's record */
     stg_area_t *area;       /* the storage area the routine was given */
 } cmd_args_prefix_t;
+VX_LAYOUT_FIRST(cmd_args_prefix_t, record_version);
+VX_LAYOUT_FIELD(cmd_args_prefix_t, record_version, area, 1);
+VX_LAYOUT_SIZE(cmd_args_prefix_t, area, 2);
 
 /* comment_kind values. */
 #define COMMENT_KIND_UNSET 0
@@ -34,6 +37,11 @@ typedef struct cmd_comment_block {
     int32_t comment_kind;     /* COMMENT_KIND_* of the last flag of the group given */
     uint32_t comment_reserved;
 } cmd_comment_block_t;
+VX_LAYOUT_FIRST(cmd_comment_block_t, comment);
+VX_LAYOUT_FIELD(cmd_comment_block_t, comment, comment_file, 1);
+VX_LAYOUT_FIELD(cmd_comment_block_t, comment_file, comment_kind, 2);
+VX_LAYOUT_FIELD(cmd_comment_block_t, comment_kind, comment_reserved, 3);
+VX_LAYOUT_SIZE(cmd_comment_block_t, comment_reserved, 4);
 
 /* Values shared by several records. */
 #define VX_MODE_EXPORT 1 /* mode */
@@ -53,6 +61,11 @@ typedef struct vx_apropos_args {
     uint32_t reserved_3;
     const char **argv;
 } vx_apropos_args_t;
+VX_LAYOUT_FIRST(vx_apropos_args_t, reserved_1);
+VX_LAYOUT_FIELD(vx_apropos_args_t, reserved_1, reserved_2, 1);
+VX_LAYOUT_FIELD(vx_apropos_args_t, reserved_2, reserved_3, 2);
+VX_LAYOUT_FIELD(vx_apropos_args_t, reserved_3, argv, 3);
+VX_LAYOUT_SIZE(vx_apropos_args_t, argv, 4);
 
 #ifdef __cplusplus
 }

@@ -95,13 +95,29 @@ void add_command_words(const cmd_keyword_t *keywords, std::vector<std::string> &
     }
 }
 
+std::atomic<const cmdsyn_purpose_t *> g_purposes{nullptr};
+
+const char *purpose_of(const std::string &word) {
+    for (const cmdsyn_purpose_t *row = g_purposes.load(std::memory_order_acquire); row != nullptr && row->command;
+         ++row)
+        if (word == row->command) return row->purpose;
+    return nullptr;
+}
+
 int32_t list_commands(const cmd_keyword_t *keywords) {
     std::vector<std::string> words;
     add_command_words(keywords, words);
     add_command_words(g_extra_keywords.load(std::memory_order_acquire), words);
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
-    for (const std::string &word : words) imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, word.c_str());
+    imsg_print(IMSG_SEV_PLAIN, "Commands (\"help command\" shows a command's usage):\n", IMSG_FORMAT_INDEX);
+    for (const std::string &word : words) {
+        const char *purpose = purpose_of(word);
+        if (purpose != nullptr)
+            imsg_print(IMSG_SEV_PLAIN, "  %-18s %s\n", IMSG_FORMAT_INDEX, word.c_str(), purpose);
+        else
+            imsg_print(IMSG_SEV_PLAIN, "  %s\n", IMSG_FORMAT_INDEX, word.c_str());
+    }
     return 0;
 }
 
@@ -130,6 +146,10 @@ bool print_file(const std::filesystem::path &path) {
 }  // namespace
 
 extern "C" {
+
+void cmdsyn_set_command_purposes(const cmdsyn_purpose_t *purposes) {
+    g_purposes.store(purposes, std::memory_order_release);
+}
 
 int32_t cmdsyn_find_keyword(const cmd_keyword_t *keywords, const char *word) {
     const cmd_keyword_t *row = find_row(keywords, word != nullptr ? word : "");

@@ -12,11 +12,13 @@
 
 namespace {
 
-// One flag row of the installed table, with what matching needs precomputed.
+// One flag row of the installed table. The spec is read where it stands: "-l[ong]"
+// names "-l", "-lo", "-lon" and "-long". Only messages and captured tables need the
+// full name on its own (full_name below).
 struct Row {
-    const char *full;  // the spec without its brackets: "-l[ong]" gives "-long"
-    size_t full_length;
+    const char *spec;
     size_t prefix_length;  // the shortest abbreviation accepted: "-l"
+    size_t full_length;    // the full name, brackets left out: "-long"
     int32_t code;
     int32_t group;  // index of its mutual-exclusion group, -1 outside any
 };
@@ -39,12 +41,15 @@ struct clp_parser {
     // The installed table.
     const Row *rows;
     int row_count;
-    size_t longest_name;
     int *group_first;  // per group: the row read first, -1 while none was
     const char *last_flag;
     // A list value being split: the rest of its word, after the parts handed out.
     bool in_list;
     const char *list_rest;
+    // Table capture: every table is kept and then refused, so that the routine returns.
+    bool capture;
+    const char **captured;  // the full names of its flags
+    int captured_count;
 };
 
 namespace {
@@ -58,28 +63,38 @@ bool is_operand(const char *word) { return word[0] != '-' || word[1] == '\0'; }
 // ---- The table -----------------------------------------------------------------------
 
 struct TableShape {
+    int rows = 0;  // before the terminator, group markers included
     int flag_rows = 0;
     int groups = 0;
-    size_t name_bytes = 0;
-    size_t longest_name = 0;
 };
 
-// Checks a flag spec: "-name" or "-abbrev[iation]". Returns why it is malformed, or
-// nullptr and the lengths of the abbreviation and of the full name.
+// Checks a flag spec, "-name" or "-abbrev[iation]", in one pass over its characters (a
+// table is checked each time it is installed). Returns why it is malformed, or nullptr
+// and the lengths of the abbreviation and of the full name.
 const char *check_spec(const char *spec, size_t &prefix_length, size_t &full_length) {
     if (spec == nullptr) return "flag row without a spec";
     if (spec[0] != '-') return "spec does not begin with \"-\"";
-    const size_t length = std::strlen(spec);
-    const char *open = std::strchr(spec, '[');
-    const char *close = std::strchr(spec, ']');
+    const char *open = nullptr;
+    const char *end = spec + 1;
+    for (;; ++end) {
+        // Letters and "_", most of any name, sort after "]": one test passes each of them.
+        while (static_cast<unsigned char>(*end) > ']') ++end;
+        if (*end == '\0') break;
+        if (*end == '[') {
+            if (open != nullptr) return "more than one \"[\"";
+            open = end;
+        } else if (*end == ']') {
+            if (open == nullptr) return "\"]\" without \"[\"";
+            if (end[1] != '\0') return "\"[\" is not closed by a \"]\" at the end";
+        }
+    }
+    const size_t length = static_cast<size_t>(end - spec);
     if (open == nullptr) {
-        if (close != nullptr) return "\"]\" without \"[\"";
         prefix_length = full_length = length;
     } else {
         if (open - spec < 2) return "no abbreviation before \"[\"";
-        if (close == nullptr || close[1] != '\0') return "\"[\" is not closed by a \"]\" at the end";
-        if (close == open + 1) return "nothing between \"[\" and \"]\"";
-        if (std::strchr(open + 1, '[') != nullptr) return "more than one \"[\"";
+        if (end[-1] != ']') return "\"[\" is not closed by a \"]\" at the end";
+        if (end - open == 2) return "nothing between \"[\" and \"]\"";
         prefix_length = static_cast<size_t>(open - spec);
         full_length = length - 2;
     }
@@ -97,8 +112,8 @@ int refuse_table(int row, const char *spec, const char *why) {
     return CLP_REJECTED;
 }
 
-// Walks the table up to its terminator, checking every row. CLP_OK and the table's
-// shape, or CLP_REJECTED after saying why.
+// Walks the table up to its terminator, checking its layout (the specs are checked as
+// the rows are built). CLP_OK and the table's shape, or CLP_REJECTED after saying why.
 int measure_table(const clp_flag_desc_t *table, TableShape &shape) {
     if (table == nullptr) return refuse_table(0, nullptr, "no table");
     bool in_group = false;
@@ -119,70 +134,84 @@ int measure_table(const clp_flag_desc_t *table, TableShape &shape) {
                 in_group = false;
                 break;
             case CLP_TABLE_END: return refuse_table(i, row.spec, "terminator code on a row with a spec");
-            default: {
-                size_t prefix_length = 0;
-                size_t full_length = 0;
-                if (const char *why = check_spec(row.spec, prefix_length, full_length))
-                    return refuse_table(i, row.spec, why);
-                ++shape.flag_rows;
-                shape.name_bytes += full_length + 1;
-                if (full_length > shape.longest_name) shape.longest_name = full_length;
-            }
+            default: ++shape.flag_rows;
         }
     }
     if (in_group) return refuse_table(i, nullptr, "exclusion group not closed before the terminator");
+    shape.rows = i;
     return CLP_OK;
 }
 
-// Fills the rows of the parser from the checked table. False when the area is short.
-bool build_rows(clp_parser_t *parser, const clp_flag_desc_t *table, const TableShape &shape, stg_area_t *area) {
-    Row *rows = static_cast<Row *>(stg_alloc(area, sizeof(Row) * static_cast<size_t>(shape.flag_rows)));
-    char *names = static_cast<char *>(stg_alloc(area, shape.name_bytes));
-    int *group_first = static_cast<int *>(stg_alloc(area, sizeof(int) * static_cast<size_t>(shape.groups)));
-    if (rows == nullptr || names == nullptr || group_first == nullptr) return false;
+// Fills the rows of the parser from a table of the measured shape, checking each spec.
+// CLP_OK, or CLP_REJECTED after saying why.
+int build_rows(clp_parser_t *parser, const clp_flag_desc_t *table, const TableShape &shape, stg_area_t *area) {
+    // The rows and the groups' first rows take one block: the rows leave it aligned.
+    const size_t row_bytes = sizeof(Row) * static_cast<size_t>(shape.flag_rows);
+    Row *rows = static_cast<Row *>(stg_alloc(area, row_bytes + sizeof(int) * static_cast<size_t>(shape.groups)));
+    if (rows == nullptr) {
+        report_no_memory();
+        return CLP_REJECTED;
+    }
+    int *group_first = reinterpret_cast<int *>(rows + shape.flag_rows);
 
     int count = 0;
     int group = -1;
     int groups_opened = 0;
-    for (const clp_flag_desc_t *desc = table; !(desc->spec == nullptr && desc->code == CLP_TABLE_END); ++desc) {
-        if (desc->code == CLP_MARK_START_EXCLUSION) {
+    for (int i = 0; i < shape.rows; ++i) {
+        const clp_flag_desc_t &desc = table[i];
+        if (desc.code == CLP_MARK_START_EXCLUSION) {
             group = groups_opened++;
             continue;
         }
-        if (desc->code == CLP_MARK_END_EXCLUSION) {
+        if (desc.code == CLP_MARK_END_EXCLUSION) {
             group = -1;
             continue;
         }
         Row &row = rows[count++];
-        check_spec(desc->spec, row.prefix_length, row.full_length);
-        // The name without brackets: the abbreviation, then what stood inside them.
-        std::memcpy(names, desc->spec, row.prefix_length);
-        std::memcpy(names + row.prefix_length, desc->spec + row.prefix_length + (row.prefix_length < row.full_length),
-                    row.full_length - row.prefix_length);
-        names[row.full_length] = '\0';
-        row.full = names;
-        names += row.full_length + 1;
-        row.code = desc->code;
+        if (const char *why = check_spec(desc.spec, row.prefix_length, row.full_length))
+            return refuse_table(i, desc.spec, why);
+        row.spec = desc.spec;
+        row.code = desc.code;
         row.group = group;
     }
     for (int i = 0; i < shape.groups; ++i) group_first[i] = -1;
     parser->rows = rows;
     parser->row_count = count;
-    parser->longest_name = shape.longest_name;
     parser->group_first = group_first;
-    return true;
+    return CLP_OK;
+}
+
+// The full name of a row, brackets left out ("-long" for "-l[ong]"), copied into the
+// area; the spec itself when the area is short.
+const char *full_name(stg_area_t *area, const Row &row) {
+    char *name = static_cast<char *>(stg_alloc(area, row.full_length + 1));
+    if (name == nullptr) return row.spec;
+    // The abbreviation, then what stands inside the brackets.
+    std::memcpy(name, row.spec, row.prefix_length);
+    if (row.full_length > row.prefix_length)
+        std::memcpy(name + row.prefix_length, row.spec + row.prefix_length + 1, row.full_length - row.prefix_length);
+    name[row.full_length] = '\0';
+    return name;
 }
 
 // ---- Matching ------------------------------------------------------------------------
 
-// The row a typed flag names: the word begins with the row's abbreviation and is itself
-// a beginning of its full name. An exact full name wins; otherwise the first row.
+// Whether a typed flag names the row: the word begins with the row's abbreviation and
+// goes on with a beginning of what the brackets hold.
+bool names_row(const Row &row, const char *word, size_t length) {
+    if (length < row.prefix_length || length > row.full_length) return false;
+    if (word[1] != row.spec[1]) return false;  // settles most rows at once
+    if (std::memcmp(word, row.spec, row.prefix_length) != 0) return false;
+    const size_t rest = length - row.prefix_length;  // past the "[" of the spec
+    return rest == 0 || std::memcmp(word + row.prefix_length, row.spec + row.prefix_length + 1, rest) == 0;
+}
+
+// The row a typed flag names. An exact full name wins; otherwise the first row.
 int match_row(const clp_parser_t *parser, const char *word, size_t length) {
     int first = -1;
     for (int i = 0; i < parser->row_count; ++i) {
         const Row &row = parser->rows[i];
-        if (length < row.prefix_length || length > row.full_length) continue;
-        if (std::memcmp(word, row.full, length) != 0) continue;
+        if (!names_row(row, word, length)) continue;
         if (length == row.full_length) return i;
         if (first < 0) first = i;
     }
@@ -221,27 +250,30 @@ bool starts_with(const char *text, size_t text_length, const char *start, size_t
 // The full name closest to an unrecognized word, or nullptr: the nearest one within
 // kNearEdits edits, else the first one the word begins or extends.
 const char *nearest_name(clp_parser_t *parser, const char *word, size_t length) {
-    const size_t cells = parser->longest_name + 1;
+    size_t longest_name = 0;
+    for (int i = 0; i < parser->row_count; ++i)
+        if (parser->rows[i].full_length > longest_name) longest_name = parser->rows[i].full_length;
+    const size_t cells = longest_name + 1;
     size_t *scratch = static_cast<size_t *>(stg_alloc(parser->area, 2 * cells * sizeof(size_t)));
-    int nearest = -1;
+    const char *nearest = nullptr;
     size_t nearest_distance = kNearEdits + 1;
-    int related = -1;
+    const char *related = nullptr;
     for (int i = 0; i < parser->row_count; ++i) {
         const Row &row = parser->rows[i];
+        const char *full = full_name(parser->area, row);
         const bool close_in_length = length <= row.full_length + kNearEdits && row.full_length <= length + kNearEdits;
-        if (scratch != nullptr && close_in_length) {
-            const size_t distance = near_distance(word, length, row.full, row.full_length, scratch, scratch + cells);
+        if (scratch != nullptr && full != row.spec && close_in_length) {
+            const size_t distance = near_distance(word, length, full, row.full_length, scratch, scratch + cells);
             if (distance < nearest_distance) {
-                nearest = i;
+                nearest = full;
                 nearest_distance = distance;
             }
         }
-        if (related < 0 && (starts_with(word, length, row.full, row.full_length) ||
-                            starts_with(row.full, row.full_length, word, length)))
-            related = i;
+        if (related == nullptr && full != row.spec &&
+            (starts_with(word, length, full, row.full_length) || starts_with(full, row.full_length, word, length)))
+            related = full;
     }
-    if (nearest >= 0) return parser->rows[nearest].full;
-    return related >= 0 ? parser->rows[related].full : nullptr;
+    return nearest != nullptr ? nearest : related;
 }
 
 int refuse_unrecognized(clp_parser_t *parser, const char *word, size_t length) {
@@ -263,7 +295,8 @@ bool admitted_in_group(clp_parser_t *parser, int row_index) {
     }
     const Row &earlier = parser->rows[first];
     if (earlier.code == row.code) return true;
-    imsg_print(IMSG_SEV_ERROR, "Options \"%s\" and \"%s\" cannot be used together\n", -1, earlier.full, row.full);
+    imsg_print(IMSG_SEV_ERROR, "Options \"%s\" and \"%s\" cannot be used together\n", -1,
+               full_name(parser->area, earlier), full_name(parser->area, row));
     return false;
 }
 
@@ -290,19 +323,22 @@ extern "C" {
 clp_parser_t *clp_parser_create(stg_area_t *area, int argc, const char *const *argv) {
     if (area == nullptr || argc < 0 || (argc > 0 && argv == nullptr)) return nullptr;
     const size_t count = static_cast<size_t>(argc);
-    if (count > SIZE_MAX / sizeof(const char *)) return nullptr;
-    // All the words go into one block of the area.
-    size_t text_bytes = 0;
+    // One block of the area holds the parser, its word and operand tables and the texts
+    // of the words, in this order: each part leaves the next one aligned.
+    const size_t per_word = sizeof(const char *) + sizeof(int);
+    if (count > (SIZE_MAX - sizeof(clp_parser_t)) / per_word) return nullptr;
+    size_t bytes = sizeof(clp_parser_t) + count * per_word;
     for (size_t i = 0; i < count; ++i) {
         const size_t length = argv[i] != nullptr ? std::strlen(argv[i]) : 0;
-        if (length >= SIZE_MAX - text_bytes) return nullptr;
-        text_bytes += length + 1;
+        if (length >= SIZE_MAX - bytes) return nullptr;
+        bytes += length + 1;
     }
-    clp_parser_t *parser = static_cast<clp_parser_t *>(stg_alloc(area, sizeof(clp_parser_t)));
-    const char **words = static_cast<const char **>(stg_alloc(area, count * sizeof(const char *)));
-    int *operands = static_cast<int *>(stg_alloc(area, count * sizeof(int)));
-    char *text = static_cast<char *>(stg_alloc(area, text_bytes));
-    if (parser == nullptr || words == nullptr || operands == nullptr || text == nullptr) return nullptr;
+    void *block = stg_alloc(area, bytes);
+    if (block == nullptr) return nullptr;
+    clp_parser_t *parser = static_cast<clp_parser_t *>(block);
+    const char **words = reinterpret_cast<const char **>(parser + 1);
+    int *operands = reinterpret_cast<int *>(words + count);
+    char *text = reinterpret_cast<char *>(operands + count);
     for (size_t i = 0; i < count; ++i) {
         const char *word = argv[i] != nullptr ? argv[i] : "";
         const size_t size = std::strlen(word) + 1;
@@ -329,15 +365,28 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     parser->operand_next = 0;
     parser->rows = nullptr;
     parser->row_count = 0;
-    parser->longest_name = 0;
     parser->group_first = nullptr;
     parser->last_flag = nullptr;
     parser->in_list = false;
+    parser->captured = nullptr;
+    parser->captured_count = 0;
 
     TableShape shape;
     if (measure_table(table, shape) != CLP_OK) return CLP_REJECTED;
-    if (!build_rows(parser, table, shape, parser->area)) {
-        report_no_memory();
+    if (build_rows(parser, table, shape, parser->area) != CLP_OK) return CLP_REJECTED;
+    if (parser->capture) {
+        // Kept for clp_captured_flag; refused quietly, so the routine reads nothing.
+        const char **names = static_cast<const char **>(
+            stg_alloc(parser->area, sizeof(const char *) * static_cast<size_t>(parser->row_count)));
+        if (names == nullptr) {
+            report_no_memory();
+            return CLP_REJECTED;
+        }
+        for (int i = 0; i < parser->row_count; ++i) names[i] = full_name(parser->area, parser->rows[i]);
+        parser->captured = names;
+        parser->captured_count = parser->row_count;
+        parser->rows = nullptr;
+        parser->row_count = 0;
         return CLP_REJECTED;
     }
     return CLP_OK;
@@ -406,6 +455,17 @@ int clp_get_next_subarg(clp_parser_t *parser, const char **text) {
     parser->list_rest = part + length;
     if (text != nullptr) *text = copy;
     return CLP_OK;
+}
+
+clp_parser_t *clp_parser_create_capture(stg_area_t *area) {
+    clp_parser_t *parser = clp_parser_create(area, 0, nullptr);
+    if (parser != nullptr) parser->capture = true;
+    return parser;
+}
+
+const char *clp_captured_flag(const clp_parser_t *parser, int index) {
+    if (parser == nullptr || index < 0 || index >= parser->captured_count) return nullptr;
+    return parser->captured[index];
 }
 
 int clp_get_last_flag_name(clp_parser_t *parser, int form, size_t size, char *buffer) {

@@ -1,5 +1,9 @@
 // Message facility. Each message is formatted whole into one buffer and written with a
 // single fwrite, so that the lines of threads printing at once do not interleave.
+//
+// A catalog-form message is looked up in the platform's message catalogs first (by
+// catalog name, set number and external number), and printed from the built-in table
+// when no catalog has it or when the catalog's text would take other arguments.
 
 #include <atomic>
 #include <cstdarg>
@@ -7,6 +11,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#if !defined(_WIN32)
+#include <nl_types.h>
+
+#include <mutex>
+#include <unordered_map>
+#endif
 
 #include "libzornaks.h"
 
@@ -91,6 +102,148 @@ const char *lookup(const msg_table_t *table, int index) {
     return table->texts[index];
 }
 
+// ---- Translated texts ------------------------------------------------------------
+
+// What one conversion specification takes from the argument list: a "*" width, a "*"
+// precision, then the argument of the conversion itself, by length modifier and kind.
+struct Conversion {
+    bool star_width = false;
+    bool star_precision = false;
+    char length[3] = {};
+    char kind = 0;
+
+    bool operator==(const Conversion &other) const {
+        return star_width == other.star_width && star_precision == other.star_precision &&
+               std::strcmp(length, other.length) == 0 && kind == other.kind;
+    }
+};
+
+// Longer numbers in a width or a precision are refused: they only serve to make a
+// message enormous.
+constexpr int kMaxFieldDigits = 3;
+
+// Reads the digits of a width or a precision. False when there are too many.
+bool skip_field_digits(const char *&p) {
+    int digits = 0;
+    while (*p >= '0' && *p <= '9') {
+        if (++digits > kMaxFieldDigits) return false;
+        ++p;
+    }
+    return true;
+}
+
+// The argument kind of a conversion character, the same for the characters that take
+// the same argument ("d" and "i"; "o", "u", "x" and "X"; the floating ones); 0 for a
+// character that is no conversion.
+char kind_of(char conversion) {
+    switch (conversion) {
+        case 'd':
+        case 'i': return 'd';
+        case 'o':
+        case 'u':
+        case 'x':
+        case 'X': return 'u';
+        case 'e':
+        case 'E':
+        case 'f':
+        case 'F':
+        case 'g':
+        case 'G':
+        case 'a':
+        case 'A': return 'f';
+        case 'c':
+        case 's':
+        case 'p':
+        case 'n':
+        case 'm':
+        case 'C':
+        case 'S': return conversion;
+        default: return 0;
+    }
+}
+
+// Reads the conversion after the "%" at `p`; `p` moves past it. False when it is
+// malformed, or numbered ("%1$s"), which a text is never allowed to use.
+bool read_conversion(const char *&p, Conversion &conversion) {
+    ++p;  // the "%"
+    while (*p != '\0' && std::strchr("-+ #0'I", *p) != nullptr) ++p;
+    if (*p == '*') {
+        conversion.star_width = true;
+        ++p;
+    } else if (!skip_field_digits(p)) {
+        return false;
+    }
+    if (*p == '.') {
+        ++p;
+        if (*p == '*') {
+            conversion.star_precision = true;
+            ++p;
+        } else if (!skip_field_digits(p)) {
+            return false;
+        }
+    }
+    if (*p == '$') return false;
+    size_t length = 0;
+    while (*p != '\0' && std::strchr("hlLqjzZt", *p) != nullptr) {
+        if (length == sizeof conversion.length - 1) return false;
+        conversion.length[length++] = *p++;
+    }
+    conversion.kind = kind_of(*p);
+    if (conversion.kind == 0) return false;
+    ++p;
+    return true;
+}
+
+// True when `translated` takes exactly the arguments `builtin` takes: as many
+// conversions, of the same kinds, in the same order. "%%" takes none. (Windows builds
+// have no catalogs to check.)
+[[maybe_unused]] bool same_conversions(const char *builtin, const char *translated) {
+    const char *a = builtin;
+    const char *b = translated;
+    for (;;) {
+        while (*a != '\0' && !(a[0] == '%' && a[1] != '%')) a += a[0] == '%' ? 2 : 1;
+        while (*b != '\0' && !(b[0] == '%' && b[1] != '%')) b += b[0] == '%' ? 2 : 1;
+        if (*a == '\0' || *b == '\0') return *a == *b;
+        Conversion from_builtin, from_translated;
+        if (!read_conversion(a, from_builtin) || !read_conversion(b, from_translated)) return false;
+        if (!(from_builtin == from_translated)) return false;
+    }
+}
+
+#if !defined(_WIN32)
+
+// Catalogs are opened once per process and kept open, failed opens included, so that
+// a missing catalog costs one search. The texts catgets hands out live as long.
+nl_catd open_catalog(const char *name) {
+    static std::mutex *const guard = new std::mutex;
+    static auto *const open = new std::unordered_map<std::string, nl_catd>;
+    std::lock_guard<std::mutex> lock(*guard);
+    const auto found = open->find(name);
+    if (found != open->end()) return found->second;
+    // NL_CAT_LOCALE: the program's LC_MESSAGES locale names the language.
+    const nl_catd catalog = catopen(name, NL_CAT_LOCALE);
+    open->emplace(name, catalog);
+    return catalog;
+}
+
+// The catalog's text for message `index` of `table`, when it may stand in for the
+// built-in text; otherwise the built-in text.
+const char *localized(const msg_table_t *table, int index, const char *builtin) {
+    if (table->catalog_name == nullptr || table->catalog_name[0] == '\0' || table->numbers == nullptr) return builtin;
+    const nl_catd catalog = open_catalog(table->catalog_name);
+    if (catalog == reinterpret_cast<nl_catd>(-1)) return builtin;
+    const char *text = catgets(catalog, table->set_number, table->numbers[index], builtin);
+    if (text == nullptr || text == builtin || !same_conversions(builtin, text)) return builtin;
+    return text;
+}
+
+#else
+
+// Windows builds print the built-in texts.
+const char *localized(const msg_table_t *, int, const char *builtin) { return builtin; }
+
+#endif
+
 // The settings read from the environment, once per process.
 struct TraceSettings {
     std::string facilities;  // ",a,b," so that a name is found as ",name,"
@@ -142,6 +295,7 @@ int imsg_print(int severity, const void *table_or_format, int index, ...) {
         const msg_table_t *table = static_cast<const msg_table_t *>(table_or_format);
         format = lookup(table, index);
         if (format == nullptr) return report_missing(table, index);
+        format = localized(table, index, format);
     }
     va_list args;
     va_start(args, index);
@@ -154,6 +308,7 @@ int imsg_print_shared(int severity, const char *facility, const msg_table_t *tab
     (void)facility;  // the facility only tells whose report it is; nothing of it is printed
     const char *text = lookup(table, index);
     if (text == nullptr) return report_missing(table, index);
+    text = localized(table, index, text);
     // No arguments come with it, so the text is printed as it stands, never as a format.
     return emit(severity, "%s", text);
 }

@@ -49,6 +49,14 @@ constexpr msg_table_t kTable = {
 
 constexpr const char *kScriptDirVariable = "VX_SCRIPT_DIR";
 constexpr const char *kDefaultScriptDir = "/opt/vexar/scripts";
+#if defined(_WIN32)
+// Windows takes either separator; a folder written with backslashes gets one more.
+constexpr std::string_view kSeparators = "/\\";
+constexpr bool kBackslashFolders = true;
+#else
+constexpr std::string_view kSeparators = "/";
+constexpr bool kBackslashFolders = false;
+#endif
 
 }  // namespace
 
@@ -61,8 +69,14 @@ char *tbs_product_script_dir(char *buffer, const char *script_name) {
     const char *configured = std::getenv(kScriptDirVariable);
     std::string_view dir = (configured != nullptr && configured[0] != '\0') ? configured : kDefaultScriptDir;
     // "/scripts/" and "/scripts" name the same place; keep a lone "/" whole.
-    while (dir.size() > 1 && dir.back() == '/') dir.remove_suffix(1);
-    const char *separator = dir == "/" ? "" : "/";
+    auto is_separator = [](char c) { return kSeparators.find(c) != std::string_view::npos; };
+    while (dir.size() > 1 && is_separator(dir.back())) dir.remove_suffix(1);
+    const char *separator = "/";
+    if (dir.size() == 1 && is_separator(dir[0])) {
+        separator = "";
+    } else if (kBackslashFolders && dir.find('\\') != std::string_view::npos) {
+        separator = "\\";
+    }
     // snprintf truncates within the buffer and always terminates it.
     std::snprintf(buffer, TBS_SCRIPT_PATH_MAX, "%.*s%s%s", static_cast<int>(dir.size()), dir.data(), separator,
                   script_name != nullptr ? script_name : "");

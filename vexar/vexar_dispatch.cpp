@@ -3,6 +3,8 @@
 
 #include "vexar_dispatch.h"
 
+#include <cstring>
+
 #include "libzornacmdsyn.h"
 #include "libzornavx_cmdsyn.h"
 #include "vx_cmd_args.h"
@@ -20,11 +22,51 @@ constexpr cmd_keyword_t kOwnKeywords[] = {
     {nullptr, -1, 0},
 };
 
-// The slot a command word leads to, or -1.
-int32_t find_slot(const char *word) {
-    int32_t slot = cmdsyn_find_keyword(vx_cmdsyn_get_cmdflags(), word);
-    if (slot < 0) slot = cmdsyn_find_keyword(kOwnKeywords, word);
-    return slot < VX_CMDSYN_PROC_SLOTS ? slot : -1;
+// What "help" alone shows beside each command word.
+constexpr cmdsyn_purpose_t kPurposes[] = {
+    {"apropos", "Look topics up in the manual pages"},
+    {"cd", "Change the working directory"},
+    {"chepoch", "Change epoch numbers of a replica's epoch table"},
+    {"chmaster", "Change the mastership of an object"},
+    {"chreplica", "Change a replica's host, preservation mode or connection"},
+    {"chsetting", "Change settings of a site, host or replica"},
+    {"chshipconfig", "Change the shipping configuration"},
+    {"describe", "Describe an object"},
+    {"dumpoplog", "Dump a replica's operation log"},
+    {"familysyncstatus", "Report how well a VOB family stays in step"},
+    {"help", "Show a command's usage, or this list"},
+    {"lsepoch", "List epoch numbers"},
+    {"lsexport", "List exports to sibling replicas"},
+    {"lsmaster", "List the mastership of objects"},
+    {"lspacket", "List packets"},
+    {"lsreplica", "List replicas"},
+    {"lssetting", "List settings of a site"},
+    {"lsshipconfig", "List the shipping configuration"},
+    {"lstype", "List types"},
+    {"man", "Show a command's manual page"},
+    {"mkreplica", "Create a replica: export a new one or import it"},
+    {"mkrptype", "Create a replica type"},
+    {"perfinfo", "Report synchronization performance"},
+    {"pwd", "Print the working directory"},
+    {"quit", "Leave the interactive mode"},
+    {"recoverpacket", "Recover packets of sibling replicas"},
+    {"rename", "Rename an object"},
+    {"reqmaster", "Request mastership of an object"},
+    {"restorereplica", "Restore a replica from its siblings"},
+    {"rmreplica", "Remove a replica"},
+    {"rmtype", "Remove a type"},
+    {"shell", "Run a shell command"},
+    {"shipinfo", "Report shipping jobs"},
+    {"syncinfo", "Report synchronization jobs"},
+    {"syncreplica", "Export or import synchronization packets"},
+    {"syncserver", "Control which VOBs the synchronization server manages"},
+    {"vxacl", "Get, edit or set the access-control list of a host"},
+    {nullptr, nullptr},
+};
+
+// The tool's own words, never looked up as command words.
+bool is_version_word(const char *word) {
+    return std::strcmp(word, "-version") == 0 || std::strcmp(word, "--version") == 0;
 }
 
 int exit_status_of(int32_t status) {
@@ -35,13 +77,26 @@ int exit_status_of(int32_t status) {
 
 }  // namespace
 
+const cmd_keyword_t *own_keywords() { return kOwnKeywords; }
+
+int32_t find_slot(const char *word) {
+    int32_t slot = cmdsyn_find_keyword(vx_cmdsyn_get_cmdflags(), word);
+    if (slot < 0) slot = cmdsyn_find_keyword(kOwnKeywords, word);
+    return slot < VX_CMDSYN_PROC_SLOTS ? slot : -1;
+}
+
 void start_up() {
     imsg_set_program_name("vexar");
     cmdsyn_set_extra_keywords(kOwnKeywords);
+    cmdsyn_set_command_purposes(kPurposes);
 }
 
 int dispatch(stg_area_t *area, int count, const char *const *words) {
     const char *word = words[0];
+    if (is_version_word(word)) {
+        libzornavx_cmdsyn_print_verid();
+        return kExitOk;
+    }
     const int32_t slot = find_slot(word);
     if (slot < 0) {
         imsg_print(IMSG_SEV_ERROR, _vx_cmdsyn_vexar_msg_table_adr(), kMsgUnrecognizedCommand, word);

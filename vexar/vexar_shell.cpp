@@ -3,18 +3,44 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
+#include "vexar_argfile.h"
 #include "vexar_dispatch.h"
+#include "vexar_editline.h"
 #include "vexar_words.h"
 
 namespace vexar {
 namespace {
 
 constexpr const char *kPrompt = "vexar> ";
+
+#if defined(_WIN32)
+// The Windows C library has no getline: the same, one character at a time. The input
+// is in text mode, so "\r\n" arrives as "\n".
+ssize_t getline(char **line, std::size_t *capacity, std::FILE *input) {
+    std::size_t length = 0;
+    for (int c = std::getc(input); c != EOF; c = std::getc(input)) {
+        if (length + 2 > *capacity) {
+            const std::size_t grown = *capacity < 128 ? 128 : *capacity * 2;
+            char *bigger = static_cast<char *>(std::realloc(*line, grown));
+            if (bigger == nullptr) return -1;
+            *line = bigger;
+            *capacity = grown;
+        }
+        (*line)[length++] = static_cast<char>(c);
+        if (c == '\n') break;
+    }
+    if (length == 0) return -1;
+    (*line)[length] = '\0';
+    return static_cast<ssize_t>(length);
+}
+#endif
 
 // Splits one line and runs it; a line that cannot be split is reported and skipped.
 void run_line(stg_area_t *area, std::string_view line) {
@@ -26,10 +52,14 @@ void run_line(stg_area_t *area, std::string_view line) {
         return;
     }
     if (split.words.empty()) return;
+    // Argument files are read here as on the tool's command line; a file that cannot
+    // be read was reported, and the line is not run.
+    const std::optional<std::vector<std::string>> expanded = expand_argument_files(split.words);
+    if (!expanded || expanded->empty()) return;
 
     std::vector<const char *> words;
-    words.reserve(split.words.size());
-    for (const std::string &word : split.words) words.push_back(word.c_str());
+    words.reserve(expanded->size());
+    for (const std::string &word : *expanded) words.push_back(word.c_str());
     // A failing command does not end the session; its messages said enough.
     dispatch(area, static_cast<int>(words.size()), words.data());
 }
@@ -42,6 +72,17 @@ int run_shell(std::FILE *input) {
     if (area == nullptr) {
         imsg_print(IMSG_SEV_ERROR, "Not enough memory to run commands.\n", IMSG_FORMAT_INDEX);
         return kExitFailed;
+    }
+    // The line editor needs a terminal to draw on: with output to a pipe or a file the
+    // lines are read plainly even at a terminal.
+    if (prompt && isatty(fileno(stdout)) != 0 && line_editing_available()) {
+        run_edited_session(input, stdout, [area](std::string_view line) {
+            run_line(area, line);
+            stg_area_reset(area);
+            std::fflush(stdout);
+        });
+        stg_area_release(area);
+        return kExitOk;
     }
 
     char *line = nullptr;

@@ -7,7 +7,8 @@
 namespace vexar {
 
 // Reads and runs commands until quit, exit or the end of `input`; prompts only when
-// `input` is a terminal. Returns the tool's exit status.
+// `input` is a terminal, and edits lines (history, tab completion) when standard output
+// is one too. Words "@path" are read from argument files. Returns the tool's exit status.
 int run_shell(std::FILE *input);
 
 }  // namespace vexar

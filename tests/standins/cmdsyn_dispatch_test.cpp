@@ -127,18 +127,30 @@ TEST_F(SharedSyntaxTest, HelpForACommandNotBuiltYet) {
     EXPECT_TRUE(g_calls.empty());
 }
 
-// Without a word: every command once, by its full name, sorted; aliases left out.
+// Without a word: every command once, by its full name, sorted, with its purpose where
+// one was handed over; aliases left out.
 TEST_F(SharedSyntaxTest, HelpListsTheCommands) {
+    const cmdsyn_purpose_t purposes[] = {{"lspacket", "List packets"}, {"quit", "Leave"}, {nullptr, nullptr}};
+    cmdsyn_set_command_purposes(purposes);
     const Output output = help({});
+    cmdsyn_set_command_purposes(nullptr);
     EXPECT_EQ(output.status, 0);
-    EXPECT_EQ(output.out, "apropos\nchepoch\nhelp\nlspacket\nmkreplica\nperfinfo\nquit\nshell\n");
+    EXPECT_EQ(output.out,
+              "Commands (\"help command\" shows a command's usage):\n"
+              "  apropos\n  chepoch\n  help\n"
+              "  lspacket           List packets\n"
+              "  mkreplica\n  perfinfo\n"
+              "  quit               Leave\n"
+              "  shell\n");
     EXPECT_EQ(output.err, "");
     EXPECT_TRUE(g_calls.empty());
 }
 
 TEST_F(SharedSyntaxTest, HelpListsOnlyTheKeywordTableWithoutExtras) {
     cmdsyn_set_extra_keywords(nullptr);
-    EXPECT_EQ(help({}).out, "chepoch\nhelp\nlspacket\nmkreplica\nquit\nshell\n");
+    EXPECT_EQ(help({}).out,
+              "Commands (\"help command\" shows a command's usage):\n"
+              "  chepoch\n  help\n  lspacket\n  mkreplica\n  quit\n  shell\n");
 }
 
 TEST_F(SharedSyntaxTest, HelpAnswersAUsageRequestItself) {

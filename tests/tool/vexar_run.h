@@ -17,15 +17,16 @@ namespace vxtest {
 inline constexpr const char *kErrorPrefix = "vexar: Error: ";
 
 // Runs vexar with `args`; `stdin_text` feeds the interactive mode. Variables the tool
-// family reads from the environment are cleared unless `env` sets them, so that the
-// caller's environment does not leak into a test.
+// family reads from the environment (the message catalog's locale and path among them)
+// are cleared unless `env` sets them, so that the caller's environment does not leak
+// into a test.
 inline ProcessResult RunVexar(const std::vector<std::string> &args,
                               const std::optional<std::string> &stdin_text = std::nullopt,
                               const std::map<std::string, std::string> &env = {}) {
     ProcessOptions options;
     options.stdin_text = stdin_text;
     options.set_env = env;
-    options.unset_env = {"VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY"};
+    options.unset_env = {"VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY", "NLSPATH", "LC_ALL", "LC_MESSAGES", "LANG"};
     return run_process(VEXAR_PATH, args, options);
 }
 
@@ -34,7 +35,7 @@ inline ProcessResult RunVexarAtTerminal(const std::string &typed) {
     ProcessOptions options;
     options.stdin_text = typed;
     options.stdin_terminal = true;
-    options.unset_env = {"VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY"};
+    options.unset_env = {"VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY", "NLSPATH", "LC_ALL", "LC_MESSAGES", "LANG"};
     return run_process(VEXAR_PATH, {}, options);
 }
 

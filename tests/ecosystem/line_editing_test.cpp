@@ -1,0 +1,273 @@
+// The interactive mode at a terminal: the tool runs on a pseudo-terminal of its own (as
+// standard input, output and error) and keys are typed into it. Tab completes command
+// words and flags; the history is kept in ~/.vexar_history across sessions, without
+// any line that holds a password flag. Input from a pipe, or output to one, stays plain.
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ecosystem/scratch.h"
+#include "tool/vexar_run.h"
+
+extern char **environ;
+
+namespace vxtest {
+namespace {
+
+long long NowMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+// vexar on a pseudo-terminal, with HOME set to `home` and the caller's settings of the
+// tool family, the locale and the line editor left out.
+class Terminal {
+  public:
+    explicit Terminal(const std::string &home) {
+        std::vector<std::string> env;
+        for (char **entry = environ; *entry != nullptr; ++entry) {
+            const std::string text(*entry);
+            const std::string name = text.substr(0, text.find('='));
+            if (name.rfind("VX_", 0) == 0 || name.rfind("LC_", 0) == 0 || name == "HOME" || name == "TERM" ||
+                name == "LANG" || name == "NLSPATH" || name == "EDITRC")
+                continue;
+            env.push_back(text);
+        }
+        env.push_back("HOME=" + home);
+        env.push_back("TERM=xterm");
+        std::vector<char *> envp;
+        for (std::string &text : env) envp.push_back(text.data());
+        envp.push_back(nullptr);
+        char program[] = VEXAR_PATH;
+        char *const argv[] = {program, nullptr};
+
+        winsize size{};
+        size.ws_row = 24;
+        size.ws_col = 200;  // wide enough that no line wraps
+        pid_ = forkpty(&master_, nullptr, nullptr, &size);
+        if (pid_ == 0) {
+            execve(program, argv, envp.data());
+            _exit(127);
+        }
+    }
+    ~Terminal() {
+        if (pid_ > 0 && status_ < -1000) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (master_ >= 0) close(master_);
+    }
+    bool Started() const { return pid_ > 0 && master_ >= 0; }
+
+    void Type(const std::string &keys) {
+        for (std::size_t done = 0; done < keys.size();) {
+            const ssize_t n = write(master_, keys.data() + done, keys.size() - done);
+            if (n <= 0) return;
+            done += static_cast<std::size_t>(n);
+        }
+    }
+
+    // Waits until `text` appears in the output after what earlier waits consumed, and
+    // consumes up to its end. False when it did not appear in time.
+    bool WaitFor(const std::string &text, int timeout_ms = 15000) {
+        const long long deadline = NowMs() + timeout_ms;
+        for (;;) {
+            const std::size_t at = output_.find(text, mark_);
+            if (at != std::string::npos) {
+                mark_ = at + text.size();
+                return true;
+            }
+            const long long left = deadline - NowMs();
+            if (left <= 0 || !ReadSome(static_cast<int>(left))) return false;
+        }
+    }
+
+    // Types `keys` at the next prompt and waits for `expect`.
+    bool Line(const std::string &keys, const std::string &expect) {
+        if (!WaitFor(kPrompt)) return false;
+        Type(keys);
+        return WaitFor(expect);
+    }
+
+    // Waits for the tool to leave; its exit status, or -1.
+    int Finish(int timeout_ms = 15000) {
+        const long long deadline = NowMs() + timeout_ms;
+        while (NowMs() < deadline) {
+            int status = 0;
+            const pid_t done = waitpid(pid_, &status, WNOHANG);
+            if (done == pid_) {
+                status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+                return status_;
+            }
+            ReadSome(50);
+        }
+        return -1;
+    }
+
+    const std::string &Output() const { return output_; }
+
+  private:
+    static constexpr const char *kPrompt = "vexar> ";
+
+    bool ReadSome(int timeout_ms) {
+        pollfd fd{master_, POLLIN, 0};
+        if (poll(&fd, 1, timeout_ms) <= 0) return false;
+        char buffer[4096];
+        const ssize_t n = read(master_, buffer, sizeof buffer);
+        if (n <= 0) return false;  // the tool left and closed the terminal
+        output_.append(buffer, static_cast<std::size_t>(n));
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int master_ = -1;
+    int status_ = -10000;
+    std::string output_;
+    std::size_t mark_ = 0;
+};
+
+// What lspacket prints for one packet `name` with the given detail level and endrange.
+std::string LspacketRecordPart(const std::string &name, int detail, int endrange) {
+    return R"("packets":[")" + name + R"("],"packet_count":1,"detail_level":)" + std::to_string(detail) +
+           R"(,"dump":0,"invob":null,"endrange":)" + std::to_string(endrange);
+}
+
+// ---- Tab completion ---------------------------------------------------------------
+
+struct TypedLine {
+    std::string keys;
+    std::string expect;  // appears in the output once the line ran
+};
+
+struct CompletionCase {
+    const char *label;
+    std::vector<TypedLine> lines;
+};
+
+const CompletionCase kCompletions[] = {
+    {"command_word_then_flag", {{"lsp\t-lo\tp1\r", LspacketRecordPart("p1", 2, 0)}}},
+    {"two_flags_and_an_operand", {{"lspacket -e\t-l\tp2\r", LspacketRecordPart("p2", 2, 1)}}},
+    {"command_word_after_help", {{"help lsp\t\r", "Usage: lspacket [-long [-endrange] | -short] [pname ...]"}}},
+    {"common_start_then_list", {{"lse\t", "lsepoch  lsexport"}, {"\x15lspacket p3\r", LspacketRecordPart("p3", 0, 0)}}},
+    {"nothing_to_offer_leaves_the_word", {{"lspacket -zz\t\r", "Unrecognized option \"-zz\""}}},
+    {"no_flags_after_double_dash", {{"lspacket -- -l\t\r", R"("packets":["-l"])"}}},
+};
+
+class LineEditingCompletion : public ScratchTest, public testing::WithParamInterface<CompletionCase> {};
+
+TEST_P(LineEditingCompletion, TabCompletes) {
+    Terminal terminal(Path());
+    ASSERT_TRUE(terminal.Started());
+    for (const TypedLine &line : GetParam().lines)
+        ASSERT_TRUE(terminal.Line(line.keys, line.expect)) << "waiting for " << line.expect << " in\n"
+                                                           << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingCompletion, testing::ValuesIn(kCompletions),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// ---- History ------------------------------------------------------------------------
+
+class LineEditingHistory : public ScratchTest {};
+
+TEST_F(LineEditingHistory, KeptAcrossSessionsInTheHome) {
+    {
+        Terminal first(Path());
+        ASSERT_TRUE(first.Line("lspacket p1\r", LspacketRecordPart("p1", 0, 0))) << first.Output();
+        ASSERT_TRUE(first.Line("lspacket -long p2\r", LspacketRecordPart("p2", 2, 0))) << first.Output();
+        ASSERT_TRUE(first.Line("\x10\r", LspacketRecordPart("p2", 2, 0))) << "Ctrl-P recalls the line before";
+        ASSERT_TRUE(first.WaitFor("vexar> "));
+        first.Type("\x04");  // end of input at an empty line leaves
+        EXPECT_EQ(first.Finish(), 0);
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(Path(".vexar_history").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "only its owner may read the history";
+
+    Terminal second(Path());
+    ASSERT_TRUE(second.Line("\x10\r", LspacketRecordPart("p2", 2, 0))) << second.Output();
+    ASSERT_TRUE(second.Line("\x10\x10\r", LspacketRecordPart("p1", 0, 0)))
+        << "a line run again is kept once: " << second.Output();
+    ASSERT_TRUE(second.Line("quit\r", "quit"));
+    EXPECT_EQ(second.Finish(), 0);
+}
+
+// Lines that hold -password, or any abbreviation of it down to -pas, are run but never
+// kept: neither the line nor the password reaches the history file.
+struct PasswordCase {
+    const char *label;
+    std::string line;
+    std::string seen;  // what the line prints once it ran
+};
+
+const std::string kSettingRecord = R"("command":"chsetting")";
+
+const PasswordCase kPasswords[] = {
+    {"full_flag", "chsetting -site -rgy h -password s3cret x=1\r", kSettingRecord},
+    {"shortest_abbreviation", "chsetting -site -rgy h -pas s3cret x=1\r", kSettingRecord},
+    // The line is kept out whether or not the command takes the flag.
+    {"middle_abbreviation", "lspacket -passw s3cret\r", "Unrecognized option \"-passw\""},
+    {"quoted_flag", "lspacket '-pass' s3cret\r", "Unrecognized option \"-pass\""},
+    {"unknown_command_with_password", "bogus -password s3cret\r", "Unrecognized command"},
+    {"line_that_cannot_be_split", "chsetting -pas 's3cret\r", "Missing closing single quote"},
+};
+
+class LineEditingPassword : public ScratchTest, public testing::WithParamInterface<PasswordCase> {};
+
+TEST_P(LineEditingPassword, NeverKeptInTheHistory) {
+    Terminal terminal(Path());
+    ASSERT_TRUE(terminal.Line("lspacket before\r", LspacketRecordPart("before", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.Line(GetParam().line, GetParam().seen)) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("\x10\r", LspacketRecordPart("before", 0, 0)))
+        << "Ctrl-P passes over the line with the password: " << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+
+    const std::string history = Read(".vexar_history");
+    EXPECT_NE(history.find("before"), std::string::npos) << history;
+    EXPECT_EQ(history.find("s3cret"), std::string::npos) << history;
+    EXPECT_EQ(history.find("-pas"), std::string::npos) << history;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingPassword, testing::ValuesIn(kPasswords),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// ---- Plain input ----------------------------------------------------------------------
+
+class PlainInput : public ScratchTest {};
+
+TEST_F(PlainInput, PipedInputKeepsNoHistory) {
+    const ProcessResult r = RunVexar({}, "lspacket p1\nlspacket\t-l\tp2\n", {{"HOME", Path()}});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(Occurrences(CompactRecordLines(r.out), R"("command":"lspacket")"), 2) << "tabs are blanks there";
+    EXPECT_NE(r.out.find(LspacketRecordPart("p2", 2, 0)), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Path(".vexar_history")));
+}
+
+TEST_F(PlainInput, OutputToAPipeKeepsPlainPrompts) {
+    ProcessOptions options;
+    options.stdin_text = "lspacket p1\n";
+    options.stdin_terminal = true;
+    options.set_env = {{"HOME", Path()}, {"TERM", "xterm"}};
+    const ProcessResult r = run_process(VEXAR_PATH, {}, options);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 7), "vexar> ");
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << "no terminal control sequences";
+    EXPECT_FALSE(std::filesystem::exists(Path(".vexar_history")));
+}
+
+}  // namespace
+}  // namespace vxtest

@@ -1,0 +1,76 @@
+# Installs the build tree into a fresh prefix, then uses it from outside as a packager
+# and a developer would: the installed tool runs (it finds its libraries), the catalog
+# and completion scripts are in place, and a small C program builds and runs against
+# the library both through find_package and through pkg-config.
+#
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_DIR=... -DC_COMPILER=... -DLIBDIR=lib
+#         [-DSANITIZE=address,undefined] -P install_check.cmake
+
+foreach(variable BUILD_DIR WORK_DIR CONSUMER_DIR C_COMPILER LIBDIR)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "${variable} is not set")
+  endif()
+endforeach()
+
+set(prefix ${WORK_DIR}/prefix)
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+
+# Runs a command; fails the test unless it exits 0 and its output matches `expect`.
+function(check name expect)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${name}: exit status ${status}\n${out}\n${err}")
+  endif()
+  if(NOT out MATCHES "${expect}")
+    message(FATAL_ERROR "${name}: output does not match \"${expect}\":\n${out}\n${err}")
+  endif()
+  message(STATUS "${name}: ok")
+endfunction()
+
+check("install" "" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+foreach(file bin/vexar include/zornavx_cmdsyn/libzornavx_cmdsyn.h include/zornavx_cmdsyn/libzornaks.h
+             ${LIBDIR}/cmake/zornavx_cmdsyn/zornavx_cmdsynConfig.cmake ${LIBDIR}/pkgconfig/zornavx_cmdsyn.pc
+             share/locale/C/LC_MESSAGES/vexar_bin share/bash-completion/completions/vexar
+             share/zsh/site-functions/_vexar)
+  if(NOT EXISTS ${prefix}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+set(record_of_p1 "\"command\": *\"lspacket\".*\"packets\": *\\[\"p1\"\\]")
+check("installed tool runs" "${record_of_p1}" ${prefix}/bin/vexar lspacket -long p1)
+check("installed tool completes" "(^|\n)lspacket\n" ${prefix}/bin/vexar --complete-words)
+# The English catalog says what the built-in table says.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env NLSPATH=${prefix}/share/locale/%L/LC_MESSAGES/%N LC_ALL=C
+                        ${prefix}/bin/vexar bogus_word ERROR_VARIABLE err)
+if(NOT err STREQUAL "vexar: Error: Unrecognized command: \"bogus_word\"\n")
+  message(FATAL_ERROR "installed catalog: ${err}")
+endif()
+
+set(flags "")
+if(SANITIZE)
+  set(flags "-fsanitize=${SANITIZE}")
+endif()
+set(program_output "\"packets\": *\\[\"outside_packet\"\\].*\"detail_level\": *2.*\nlibzornavx_cmdsyn ")
+
+# Through find_package.
+check("configure with find_package" ""
+      ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -DCMAKE_PREFIX_PATH=${prefix}
+      -DCMAKE_C_COMPILER=${C_COMPILER} -DCMAKE_C_FLAGS=${flags} -DCMAKE_BUILD_TYPE=Debug)
+check("build with find_package" "" ${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
+check("run the find_package build" "${program_output}" ${WORK_DIR}/consumer/consumer)
+
+# Through pkg-config.
+find_program(PKG_CONFIG NAMES pkg-config pkgconf REQUIRED)
+set(ENV{PKG_CONFIG_PATH} ${prefix}/${LIBDIR}/pkgconfig)
+execute_process(COMMAND ${PKG_CONFIG} --cflags --libs zornavx_cmdsyn RESULT_VARIABLE status
+                OUTPUT_VARIABLE pc_flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "pkg-config does not know zornavx_cmdsyn")
+endif()
+separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+check("build with pkg-config" "" ${C_COMPILER} ${flags} ${CONSUMER_DIR}/main.c ${pc_flags}
+      -Wl,-rpath,${prefix}/${LIBDIR} -o ${WORK_DIR}/pkg_consumer)
+check("run the pkg-config build" "${program_output}" ${WORK_DIR}/pkg_consumer)

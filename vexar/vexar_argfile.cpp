@@ -1,0 +1,112 @@
+#include "vexar_argfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "libzornaks.h"
+#include "vexar_words.h"
+
+namespace vexar {
+namespace {
+
+enum class Kind { plain, escaped, file };
+
+Kind kind_of(const std::string &word) {
+    if (word.empty() || word[0] != '@') return Kind::plain;
+    return word.size() > 1 && word[1] == '@' ? Kind::escaped : Kind::file;
+}
+
+void say(const char *format, const char *first, const char *second = "") {
+    imsg_print(IMSG_SEV_ERROR, format, IMSG_FORMAT_INDEX, first, second);
+}
+
+// Far more words than any command line holds.
+constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
+constexpr const char *kMaxFileText = "16 MiB";
+
+// The whole file, or nothing after saying why it could not be read.
+std::optional<std::string> read_file(const std::string &path) {
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        say("Cannot read argument file \"%s\": %s.\n", path.c_str(), std::strerror(errno));
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text.append(buffer, n);
+        // A file without end (/dev/zero, a pipe that never closes) must not hold the tool.
+        if (text.size() > kMaxFileBytes) {
+            std::fclose(file);
+            say("Cannot read argument file \"%s\": it is larger than %s.\n", path.c_str(), kMaxFileText);
+            return std::nullopt;
+        }
+    }
+    const bool failed = std::ferror(file) != 0;
+    const int error = errno;
+    std::fclose(file);
+    if (failed) {
+        say("Cannot read argument file \"%s\": %s.\n", path.c_str(), std::strerror(error));
+        return std::nullopt;
+    }
+    return text;
+}
+
+// Appends the words of the file at `path` to `words`. False after saying why not.
+bool append_file_words(const std::string &path, std::vector<std::string> &words) {
+    const std::optional<std::string> text = read_file(path);
+    if (!text) return false;
+    std::string_view rest(*text);
+    for (int line_number = 1; !rest.empty(); ++line_number) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // files written on Windows
+
+        const SplitLine split = split_words(line);
+        if (split.error != SplitError::none) {
+            const char *kind = split.error == SplitError::unterminated_single_quote ? "single" : "double";
+            imsg_print(IMSG_SEV_ERROR, "Argument file \"%s\", line %d: missing closing %s quote.\n", IMSG_FORMAT_INDEX,
+                       path.c_str(), line_number, kind);
+            return false;
+        }
+        for (const std::string &word : split.words) {
+            switch (kind_of(word)) {
+                case Kind::plain: words.push_back(word); break;
+                case Kind::escaped: words.push_back(word.substr(1)); break;
+                case Kind::file:
+                    say("Argument file \"%s\" names another argument file, \"%s\": argument files do not nest.\n",
+                        path.c_str(), word.c_str());
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> expand_argument_files(const std::vector<std::string> &words) {
+    std::vector<std::string> expanded;
+    expanded.reserve(words.size());
+    for (const std::string &word : words) {
+        switch (kind_of(word)) {
+            case Kind::plain: expanded.push_back(word); break;
+            case Kind::escaped: expanded.push_back(word.substr(1)); break;
+            case Kind::file:
+                if (word.size() == 1) {
+                    say("\"%s\" names no argument file: write \"@path\", or \"@@\" for a word beginning with \"@\".\n",
+                        word.c_str());
+                    return std::nullopt;
+                }
+                if (!append_file_words(word.substr(1), expanded)) return std::nullopt;
+                break;
+        }
+    }
+    return expanded;
+}
+
+}  // namespace vexar

@@ -1,0 +1,145 @@
+#include "vexar_editline.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "libzornacmdsyn.h"
+#include "vexar_complete.h"
+#include "vexar_words.h"
+
+#if VX_HAVE_LIBEDIT
+#include <histedit.h>
+#endif
+
+namespace vexar {
+namespace {
+
+// The shortest abbreviation of -password any command accepts.
+constexpr std::string_view kPasswordFlagStart = "-pas";
+
+}  // namespace
+
+bool holds_password(std::string_view line) {
+    const SplitLine split = split_words(line);
+    // A line that cannot be split is judged by its text.
+    if (split.error != SplitError::none) return line.find(kPasswordFlagStart) != std::string_view::npos;
+    for (const std::string &word : split.words)
+        if (std::string_view(word).substr(0, kPasswordFlagStart.size()) == kPasswordFlagStart) return true;
+    return false;
+}
+
+#if VX_HAVE_LIBEDIT
+
+namespace {
+
+constexpr const char *kPrompt = "vexar> ";
+constexpr const char *kHistoryName = "/.vexar_history";
+constexpr int kHistorySize = 1000;
+
+const char *prompt_of(EditLine *) { return kPrompt; }
+
+// ~/.vexar_history; "" without a home, when the history stays in memory.
+std::string history_path() {
+    const char *home = std::getenv("HOME");
+    return home != nullptr && home[0] != '\0' ? std::string(home) + kHistoryName : std::string();
+}
+
+std::string common_start(const std::vector<std::string> &candidates) {
+    std::string common = candidates.front();
+    for (const std::string &candidate : candidates) {
+        std::size_t same = 0;
+        while (same < common.size() && same < candidate.size() && common[same] == candidate[same]) ++same;
+        common.resize(same);
+    }
+    return common;
+}
+
+// The tab key: a single candidate is completed with a blank after it; several are
+// completed as far as they agree, and listed below the line when they agree no further.
+unsigned char complete_key(EditLine *editor, int) {
+    const LineInfo *line = el_line(editor);
+    const std::string_view typed(line->buffer, static_cast<std::size_t>(line->cursor - line->buffer));
+    const std::size_t start = typed.find_last_of(" \t") + 1;  // 0 when there is no blank
+    const SplitLine before = split_words(typed.substr(0, start));
+    if (before.error != SplitError::none) return CC_ERROR;
+    const std::string current(typed.substr(start));
+
+    const std::vector<std::string> candidates = completions(before.words, current);
+    if (candidates.empty()) return CC_ERROR;
+    const std::string common = common_start(candidates);
+    if (candidates.size() == 1) {
+        el_insertstr(editor, (common.substr(current.size()) + " ").c_str());
+        return CC_REFRESH;
+    }
+    if (common.size() > current.size()) {
+        el_insertstr(editor, common.substr(current.size()).c_str());
+        return CC_REFRESH;
+    }
+    std::FILE *out = nullptr;
+    el_get(editor, EL_GETFP, 1, &out);
+    if (out == nullptr) return CC_ERROR;
+    std::fputc('\n', out);
+    for (const std::string &candidate : candidates) std::fprintf(out, "%s  ", candidate.c_str());
+    std::fputc('\n', out);
+    std::fflush(out);
+    return CC_REDISPLAY;
+}
+
+}  // namespace
+
+bool line_editing_available() { return true; }
+
+void run_edited_session(std::FILE *input, std::FILE *output, const std::function<void(std::string_view)> &run) {
+    EditLine *editor = el_init("vexar", input, output, stderr);
+    History *past = history_init();
+    HistEvent event;
+    history(past, &event, H_SETSIZE, kHistorySize);
+    history(past, &event, H_SETUNIQUE, 1);
+    const std::string path = history_path();
+    if (!path.empty()) history(past, &event, H_LOAD, path.c_str());  // none yet the first time
+
+    el_set(editor, EL_EDITOR, "emacs");
+    el_set(editor, EL_SIGNAL, 1);  // the terminal is restored when a signal ends the tool
+    el_set(editor, EL_PROMPT, prompt_of);
+    el_set(editor, EL_HIST, history, past);
+    // The wide form takes the names as they are; the narrow one copies them and never
+    // frees the copies.
+    el_wset(editor, EL_ADDFN, L"vexar-complete", L"Complete a command word or a flag", complete_key);
+    el_set(editor, EL_BIND, "^I", "vexar-complete", nullptr);
+    el_source(editor, nullptr);  // the user's ~/.editrc, as every libedit program reads it
+
+    while (!cmdsyn_quit_requested()) {
+        int length = 0;
+        const char *text = el_gets(editor, &length);
+        if (text == nullptr || length <= 0) {
+            std::fputc('\n', output);  // leave the terminal on a fresh line
+            break;
+        }
+        std::string_view line(text, static_cast<std::size_t>(length));
+        if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+        const std::string kept(line);
+        // Kept without the blanks a completion leaves at the end, so that a line
+        // recalled and run again is not kept twice.
+        const std::size_t last = kept.find_last_not_of(" \t");
+        if (last != std::string::npos && !holds_password(kept)) {
+            history(past, &event, H_ENTER, kept.substr(0, last + 1).c_str());
+            // Saved at once (and readable by the user only), so that a session that is
+            // killed keeps what it had.
+            if (!path.empty()) history(past, &event, H_SAVE, path.c_str());
+        }
+        run(kept);
+    }
+    history_end(past);
+    el_end(editor);
+}
+
+#else
+
+bool line_editing_available() { return false; }
+
+void run_edited_session(std::FILE *, std::FILE *, const std::function<void(std::string_view)> &) {}
+
+#endif
+
+}  // namespace vexar

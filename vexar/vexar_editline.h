@@ -1,0 +1,28 @@
+// Line editing for the interactive mode at a terminal: the editing keys of the line
+// editor, history kept in ~/.vexar_history, and the tab key completing command words
+// and flags. Builds without a line editor (Windows) read plain lines instead.
+#ifndef VEXAR_EDITLINE_H
+#define VEXAR_EDITLINE_H
+
+#include <cstdio>
+#include <functional>
+#include <string_view>
+
+namespace vexar {
+
+// True when this build edits lines.
+bool line_editing_available();
+
+// Reads lines from `input` (a terminal) with editing, prompting on `output` (a
+// terminal), and hands each to `run`, without its newline, until the end of input or
+// until quit or exit was run. Lines that hold a password flag (any abbreviation of
+// -password) are run but never kept in the history.
+void run_edited_session(std::FILE *input, std::FILE *output, const std::function<void(std::string_view)> &run);
+
+// True when a line must stay out of the history: one of its words begins with "-pas",
+// the shortest abbreviation of -password (or the line cannot be split and holds it).
+bool holds_password(std::string_view line);
+
+}  // namespace vexar
+
+#endif
