@@ -82,12 +82,11 @@ class SummaryReporter : public benchmark::BenchmarkReporter {
 
   private:
     struct Median {
-        double real_ns = 0;
+        double ns = 0;              // per call: CPU time of a routine, wall time of a process
         double spread_percent = 0;  // (max - min) / median of the repetitions
         std::map<std::string, double> counters;
     };
     std::map<std::string, Median> medians_;
-    std::vector<std::string> order_;
     const Median *find(const std::string &name) const;
     void print_routines() const;
     void print_scaling() const;

@@ -9,20 +9,22 @@ build=$(cd "$(dirname "$program")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$build/wine} WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 # No .NET or HTML engine: nothing here needs them, and wine would offer to fetch them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -e "$WINEPREFIX/.made" ]; then
-  mkdir -p "$WINEPREFIX"
-  # Test programs may start side by side: one makes the prefix, the others wait for it.
-  (
-    flock 9
-    if [ ! -e "$WINEPREFIX/.made" ]; then
-      wineserver -p300
-      wineboot -i >/dev/null 2>&1
-      touch "$WINEPREFIX/.made"
-    fi
-  ) 9>"$build/wine.lock"
-fi
-# Stays up for five minutes after the last program; exits 2 when one is already up.
-wineserver -p300 2>/dev/null || true
+mkdir -p "$WINEPREFIX"
+# The wineserver and the prefix's background programs outlive this script: they start
+# here, away from the program's output, whose readers wait for every writer to close it.
+# Test programs may start side by side: one makes the prefix or starts the server, the
+# others wait for it.
+(
+  flock 9
+  # What starts here must not hold the lock (descriptor 9) after the script is gone.
+  if [ ! -e "$WINEPREFIX/.made" ]; then
+    wineserver -p300 9>&- || true
+    wineboot -i 9>&-
+    touch "$WINEPREFIX/.made"
+  elif wineserver -p300 9>&-; then  # exits 2 when a server is up already
+    wineboot 9>&-
+  fi
+) 9>"$build/wine.lock" </dev/null >/dev/null 2>&1
 # A console program's text-mode standard output ends lines with "\r\n"; the readers of
 # test output (CTest, GoogleTest's test discovery) expect "\n".
 wine "$@" | tr -d '\r'

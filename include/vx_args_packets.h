@@ -84,4 +84,57 @@ typedef struct vx_chepoch_args {
 }
 #endif
 
+/* The records word by word (see vx_layout.h): on a 32-bit target each field at its word
+   and each record exactly its size; the comment block takes four words. */
+VX_LAYOUT_FIRST(vx_lspacket_args_t, prefix);
+VX_LAYOUT_FIELD(vx_lspacket_args_t, prefix, packets, 2);
+VX_LAYOUT_FIELD(vx_lspacket_args_t, packets, packet_count, 3);
+VX_LAYOUT_FIELD(vx_lspacket_args_t, packet_count, detail_level, 4);
+VX_LAYOUT_FIELD(vx_lspacket_args_t, detail_level, dump, 5);
+VX_LAYOUT_FIELD(vx_lspacket_args_t, dump, invob, 6);
+VX_LAYOUT_FIELD(vx_lspacket_args_t, invob, endrange, 7);
+VX_LAYOUT_SIZE(vx_lspacket_args_t, endrange, 8);
+VX_LAYOUT_FIRST(vx_dumpoplog_args_t, prefix);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, prefix, entries, 2);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, entries, entry_count, 3);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, entry_count, from_entry, 4);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, from_entry, to_entry, 5);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, to_entry, detail_level, 6);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, detail_level, show_name, 7);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, show_name, invob, 8);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, invob, vreplica, 9);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, vreplica, since, 10);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, since, reverse, 11);
+VX_LAYOUT_FIELD(vx_dumpoplog_args_t, reverse, limit, 12);
+VX_LAYOUT_SIZE(vx_dumpoplog_args_t, limit, 13);
+VX_LAYOUT_FIRST(vx_lsexport_args_t, prefix);
+VX_LAYOUT_FIELD(vx_lsexport_args_t, prefix, replicas, 2);
+VX_LAYOUT_FIELD(vx_lsexport_args_t, replicas, replica_count, 3);
+VX_LAYOUT_FIELD(vx_lsexport_args_t, replica_count, since, 4);
+VX_LAYOUT_FIELD(vx_lsexport_args_t, since, reserved_word, 5);
+VX_LAYOUT_SIZE(vx_lsexport_args_t, reserved_word, 6);
+VX_LAYOUT_FIRST(vx_recoverpacket_args_t, prefix);
+VX_LAYOUT_FIELD(vx_recoverpacket_args_t, prefix, replicas, 2);
+VX_LAYOUT_FIELD(vx_recoverpacket_args_t, replicas, replica_count, 3);
+VX_LAYOUT_FIELD(vx_recoverpacket_args_t, replica_count, since, 4);
+VX_LAYOUT_FIELD(vx_recoverpacket_args_t, since, reserved_word, 5);
+VX_LAYOUT_FIELD(vx_recoverpacket_args_t, reserved_word, comment, 6);
+VX_LAYOUT_SIZE(vx_recoverpacket_args_t, comment, 10);
+VX_LAYOUT_FIRST(vx_lsepoch_args_t, prefix);
+VX_LAYOUT_FIELD(vx_lsepoch_args_t, prefix, replicas, 2);
+VX_LAYOUT_FIELD(vx_lsepoch_args_t, replicas, replica_count, 3);
+VX_LAYOUT_FIELD(vx_lsepoch_args_t, replica_count, invob, 4);
+VX_LAYOUT_FIELD(vx_lsepoch_args_t, invob, actual, 5);
+VX_LAYOUT_SIZE(vx_lsepoch_args_t, actual, 6);
+VX_LAYOUT_FIRST(vx_chepoch_args_t, prefix);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, prefix, force, 2);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, force, epoch_row, 3);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, epoch_row, epoch_names, 4);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, epoch_names, epoch_values, 5);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, epoch_values, epoch_count, 6);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, epoch_count, actual, 7);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, actual, raise_only, 8);
+VX_LAYOUT_FIELD(vx_chepoch_args_t, raise_only, comment, 9);
+VX_LAYOUT_SIZE(vx_chepoch_args_t, comment, 13);
+
 #endif

@@ -79,4 +79,52 @@ typedef struct vx_vxacl_args {
 }
 #endif
 
+/* The records word by word (see vx_layout.h): on a 32-bit target each field at its word
+   and each record exactly its size; the comment block takes four words. */
+VX_LAYOUT_FIRST(vx_lssetting_args_t, prefix);
+VX_LAYOUT_FIELD(vx_lssetting_args_t, prefix, scope, 2);
+VX_LAYOUT_FIELD(vx_lssetting_args_t, scope, rgy_host, 3);
+VX_LAYOUT_FIELD(vx_lssetting_args_t, rgy_host, setting_name, 4);
+VX_LAYOUT_FIELD(vx_lssetting_args_t, setting_name, rgy_given, 5);
+VX_LAYOUT_FIELD(vx_lssetting_args_t, rgy_given, inquire, 6);
+VX_LAYOUT_FIELD(vx_lssetting_args_t, inquire, long_form, 7);
+VX_LAYOUT_SIZE(vx_lssetting_args_t, long_form, 8);
+VX_LAYOUT_FIRST(vx_chsetting_args_t, prefix);
+VX_LAYOUT_FIELD(vx_chsetting_args_t, prefix, scope, 2);
+VX_LAYOUT_FIELD(vx_chsetting_args_t, scope, unset_all, 3);
+VX_LAYOUT_FIELD(vx_chsetting_args_t, unset_all, rgy_host, 4);
+VX_LAYOUT_FIELD(vx_chsetting_args_t, rgy_host, password, 5);
+VX_LAYOUT_FIELD(vx_chsetting_args_t, password, rgy_given, 6);
+VX_LAYOUT_FIELD(vx_chsetting_args_t, rgy_given, setting_count, 7);
+VX_LAYOUT_FIELD(vx_chsetting_args_t, setting_count, settings, 8);
+VX_LAYOUT_SIZE(vx_chsetting_args_t, settings, 9);
+VX_LAYOUT_FIRST(vx_lsshipconfig_args_t, prefix);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, prefix, host, 2);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, host, sclass, 3);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, sclass, list_stgpath, 4);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_stgpath, list_rtnpath, 5);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_rtnpath, list_rcptpath, 6);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_rcptpath, list_pexpire, 7);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_pexpire, list_route, 8);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_route, list_admin, 9);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_admin, list_maxsize, 10);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_maxsize, list_timeout, 11);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_timeout, list_maxport, 12);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_maxport, list_minport, 13);
+VX_LAYOUT_FIELD(vx_lsshipconfig_args_t, list_minport, list_notify, 14);
+VX_LAYOUT_SIZE(vx_lsshipconfig_args_t, list_notify, 15);
+VX_LAYOUT_FIRST(vx_syncserver_args_t, prefix);
+VX_LAYOUT_FIELD(vx_syncserver_args_t, prefix, vob_count, 2);
+VX_LAYOUT_FIELD(vx_syncserver_args_t, vob_count, vobs, 3);
+VX_LAYOUT_FIELD(vx_syncserver_args_t, vobs, nmanage, 4);
+VX_LAYOUT_FIELD(vx_syncserver_args_t, nmanage, set_manage_state, 5);
+VX_LAYOUT_FIELD(vx_syncserver_args_t, set_manage_state, all_vobs, 6);
+VX_LAYOUT_SIZE(vx_syncserver_args_t, all_vobs, 7);
+VX_LAYOUT_FIRST(vx_vxacl_args_t, prefix);
+VX_LAYOUT_FIELD(vx_vxacl_args_t, prefix, host, 2);
+VX_LAYOUT_FIELD(vx_vxacl_args_t, host, acl_op, 3);
+VX_LAYOUT_FIELD(vx_vxacl_args_t, acl_op, acl_pname, 4);
+VX_LAYOUT_FIELD(vx_vxacl_args_t, acl_pname, force, 5);
+VX_LAYOUT_SIZE(vx_vxacl_args_t, force, 6);
+
 #endif

@@ -81,4 +81,56 @@ typedef struct vx_perfinfo_args {
 }
 #endif
 
+/* The records word by word (see vx_layout.h): on a 32-bit target each field at its word
+   and each record exactly its size; the comment block takes four words. */
+VX_LAYOUT_FIRST(vx_familysyncstatus_args_t, prefix);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, prefix, report_kind, 2);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, report_kind, time_units, 3);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, time_units, long_form, 4);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, long_form, window_kind, 5);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, window_kind, window, 6);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, window, region, 7);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, region, vobs, 8);
+VX_LAYOUT_FIELD(vx_familysyncstatus_args_t, vobs, vob_count, 9);
+VX_LAYOUT_SIZE(vx_familysyncstatus_args_t, vob_count, 10);
+VX_LAYOUT_FIRST(vx_shipinfo_args_t, prefix);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, prefix, job, 2);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, job, host, 3);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, host, replica, 4);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, replica, sibling, 5);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, sibling, sclass, 6);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, sclass, mode, 7);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, mode, start_scan, 8);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, start_scan, end_scan, 9);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, end_scan, scan_direction, 10);
+VX_LAYOUT_FIELD(vx_shipinfo_args_t, scan_direction, file_type, 11);
+VX_LAYOUT_SIZE(vx_shipinfo_args_t, file_type, 12);
+VX_LAYOUT_FIRST(vx_syncinfo_args_t, prefix);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, prefix, host, 2);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, host, replica, 3);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, replica, start_scan, 4);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, start_scan, end_scan, 5);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, end_scan, scan_direction_text, 6);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, scan_direction_text, states, 7);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, states, reserved_1, 8);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, reserved_1, reserved_2, 9);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, reserved_2, mode, 10);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, mode, sibling, 11);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, sibling, user, 12);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, user, me, 13);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, me, last, 14);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, last, last_value, 15);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, last_value, job_count, 16);
+VX_LAYOUT_FIELD(vx_syncinfo_args_t, job_count, jobs, 17);
+VX_LAYOUT_SIZE(vx_syncinfo_args_t, jobs, 18);
+VX_LAYOUT_FIRST(vx_perfinfo_args_t, prefix);
+VX_LAYOUT_FIELD(vx_perfinfo_args_t, prefix, replica, 2);
+VX_LAYOUT_FIELD(vx_perfinfo_args_t, replica, sibling, 3);
+VX_LAYOUT_FIELD(vx_perfinfo_args_t, sibling, host, 4);
+VX_LAYOUT_FIELD(vx_perfinfo_args_t, host, mode, 5);
+VX_LAYOUT_FIELD(vx_perfinfo_args_t, mode, start_scan, 6);
+VX_LAYOUT_FIELD(vx_perfinfo_args_t, start_scan, end_scan, 7);
+VX_LAYOUT_FIELD(vx_perfinfo_args_t, end_scan, granularity, 8);
+VX_LAYOUT_SIZE(vx_perfinfo_args_t, granularity, 9);
+
 #endif

@@ -211,7 +211,7 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
     if (print_file(page) || print_file(page_txt)) return 0;
 
     imsg_print(IMSG_SEV_ERROR, "No manual page for \"%s\": looked for %s and %s.\n", IMSG_FORMAT_INDEX, name.c_str(),
-               page.c_str(), page_txt.c_str());
+               page.string().c_str(), page_txt.string().c_str());
     return kSyntaxError;
 }
 

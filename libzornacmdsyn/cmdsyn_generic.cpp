@@ -101,7 +101,8 @@ int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatc
         imsg_print(IMSG_SEV_ERROR, "pwd: %s\n", IMSG_FORMAT_INDEX, error.message().c_str());
         return 1;
     }
-    imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, here.c_str());
+    // string(), not c_str(): a Windows path holds wide characters.
+    imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, here.string().c_str());
     return 0;
 }
 

@@ -17,15 +17,18 @@ struct Outcome {
     std::string command;
 };
 
+// Without an area of the caller's, the routine gets one that stays alive until the next
+// call, so that the lists of the captured record can be read.
 Outcome call(cmd_syntax_routine_t routine, ScriptedParser &script, stg_area_t *area = nullptr) {
-    stg_area_t *own = area ? nullptr : stg_area_create();
+    static stg_area_t *own = nullptr;
+    stg_area_release(own);
+    own = area ? nullptr : stg_area_create();
     vxtest::clear_messages();
     vxtest::captured() = {};
     Outcome o;
     o.status = routine(vxtest::as_parser(script), area ? area : own, 0);
     o.msgs = vxtest::summary(vxtest::messages());
     o.command = vxtest::captured().command;
-    if (own) stg_area_release(own);
     return o;
 }
 

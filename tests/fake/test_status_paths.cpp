@@ -27,9 +27,13 @@ struct Outcome {
     std::string command;
 };
 
-// Runs `routine` over the script; `area_limit` caps what the area may hand out.
+// Runs `routine` over the script; `area_limit` caps what the area may hand out. The
+// area stays alive until the next call, so that the lists of the captured record can
+// be read.
 Outcome call(cmd_syntax_routine_t routine, ScriptedParser &script, size_t area_limit = 0) {
-    stg_area_t *area = stg_area_create();
+    static stg_area_t *area = nullptr;
+    stg_area_release(area);
+    area = stg_area_create();
     stg_area_set_limit(area, area_limit);
     vxtest::clear_messages();
     vxtest::captured() = {};
@@ -37,7 +41,6 @@ Outcome call(cmd_syntax_routine_t routine, ScriptedParser &script, size_t area_l
     o.status = routine(vxtest::as_parser(script), area, 0);
     o.msgs = vxtest::summary(vxtest::messages());
     o.command = vxtest::captured().command;
-    stg_area_release(area);  // records are checked for values outside the area only
     return o;
 }
 

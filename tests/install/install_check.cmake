@@ -4,7 +4,7 @@
 # the library both through find_package and through pkg-config.
 #
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_DIR=... -DC_COMPILER=... -DLIBDIR=lib
-#         [-DSANITIZE=address,undefined] -P install_check.cmake
+#         [-DC_FLAGS=-m32] [-DSANITIZE=address,undefined] -P install_check.cmake
 
 foreach(variable BUILD_DIR WORK_DIR CONSUMER_DIR C_COMPILER LIBDIR)
   if(NOT DEFINED ${variable})
@@ -49,16 +49,18 @@ if(NOT err STREQUAL "vexar: Error: Unrecognized command: \"bogus_word\"\n")
   message(FATAL_ERROR "installed catalog: ${err}")
 endif()
 
-set(flags "")
+# The build's own C flags (-m32 in a 32-bit build), then the sanitizers.
+separate_arguments(flags UNIX_COMMAND "${C_FLAGS}")
 if(SANITIZE)
-  set(flags "-fsanitize=${SANITIZE}")
+  list(APPEND flags "-fsanitize=${SANITIZE}")
 endif()
+list(JOIN flags " " flags_text)
 set(program_output "\"packets\": *\\[\"outside_packet\"\\].*\"detail_level\": *2.*\nlibzornavx_cmdsyn ")
 
 # Through find_package.
 check("configure with find_package" ""
       ${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -DCMAKE_PREFIX_PATH=${prefix}
-      -DCMAKE_C_COMPILER=${C_COMPILER} -DCMAKE_C_FLAGS=${flags} -DCMAKE_BUILD_TYPE=Debug)
+      -DCMAKE_C_COMPILER=${C_COMPILER} "-DCMAKE_C_FLAGS=${flags_text}" -DCMAKE_BUILD_TYPE=Debug)
 check("build with find_package" "" ${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 check("run the find_package build" "${program_output}" ${WORK_DIR}/consumer/consumer)
 

@@ -4,6 +4,7 @@
 #define VX_TEST_ROBUST_COMMAND_LINES_H
 
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -62,6 +63,9 @@ struct HostileText {
     const char *name;
     std::string text;
 };
+
+// Test names say which text; the text itself may be 100 KiB of bytes that are no text.
+inline void PrintTo(const HostileText &text, std::ostream *out) { *out << text.name; }
 
 inline std::string LongWord(size_t bytes) {
     std::string word;

@@ -152,15 +152,16 @@ ProcessResult run_process(const std::string &program, const std::vector<std::str
     // while the child waits on another.
     ProcessResult result;
     std::thread feeder;
-    if (options.stdin_text) feeder = std::thread([&] {
-        const std::string &input = *options.stdin_text;
-        std::size_t written = 0;
-        DWORD n = 0;
-        while (written < input.size() &&
-               WriteFile(in.parent_end, input.data() + written, static_cast<DWORD>(input.size() - written), &n, nullptr))
-            written += n;
-        close_handle(in.parent_end);  // the end of the input; a reader gone ends it too
-    });
+    if (options.stdin_text)
+        feeder = std::thread([&] {
+            const std::string &input = *options.stdin_text;
+            std::size_t written = 0;
+            DWORD n = 0;
+            while (written < input.size() && WriteFile(in.parent_end, input.data() + written,
+                                                       static_cast<DWORD>(input.size() - written), &n, nullptr))
+                written += n;
+            close_handle(in.parent_end);  // the end of the input; a reader gone ends it too
+        });
     std::thread out_reader(drain, out.parent_end, &result.out);
     std::thread err_reader(drain, err.parent_end, &result.err);
 

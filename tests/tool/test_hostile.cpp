@@ -282,6 +282,7 @@ TEST(ToolHostileSize, HundredThousandOperands) {
 
 // A flag given 10 000 times ends as the flag given once.
 TEST(ToolHostileSize, FlagsRepeatedTenThousandTimes) {
+    if (!kLongCommandLines) GTEST_SKIP() << kTooLong;
     struct Case {
         Words once;
         Words repeated;  // given 10 000 times
@@ -307,11 +308,13 @@ TEST(ToolHostileSize, FlagsRepeatedTenThousandTimes) {
     }
 }
 
-// Every typical line with its words repeated 10 000 times ends as with them twice. The
-// lines go through the interactive mode, which has no limit on a line's length.
+// The first typical line of every command with its words repeated 10 000 times ends as
+// with them twice. The lines go through the interactive mode, which has no limit on a
+// line's length.
 TEST(ToolHostileSize, LinesRepeatedTenThousandTimesEndAsTwice) {
+    std::set<std::string> done;
     for (const vxrobust::CommandLine &line : vxrobust::LoadCommandLines()) {
-        if (line.words.size() < 2) continue;
+        if (line.words.size() < 2 || !done.insert(line.words[0]).second) continue;
         SCOPED_TRACE(line.text);
         const std::string args = line.text.substr(line.words[0].size());
         std::string twice = line.words[0], many = line.words[0];

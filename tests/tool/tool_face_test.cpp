@@ -49,7 +49,7 @@ TEST(Face, HelpAloneListsEveryCommandWithItsPurpose) {
 TEST(Face, ManShowsAnInstalledPageAndSaysWhenThereIsNone) {
     const std::filesystem::path root = std::filesystem::temp_directory_path() / "vexar_man_test";
     std::filesystem::create_directories(root / "doc/help/vx_admin");
-    std::ofstream(root / "doc/help/vx_admin/vr_lspacket") << "LSPACKET(1)\nlists packets\n";
+    std::ofstream(root / "doc/help/vx_admin/vr_lspacket", std::ios::binary) << "LSPACKET(1)\nlists packets\n";
     const auto shown = RunVexar({"man", "lspacket"}, std::nullopt, {{"VX_HELP_ROOT", root.string()}});
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out, "LSPACKET(1)\nlists packets\n");

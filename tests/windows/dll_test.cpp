@@ -2,13 +2,13 @@
 // holds every name of the interface, undecorated, and whose exported procedure table is
 // constant data holding the DLL's own routines.
 #define WIN32_LEAN_AND_MEAN
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
+#include <cstdint>
 #include <string>
 
-#include "libzornacmdsyn.h"
+#include "libzornavx_cmdsyn.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr const char *kExports[] = {
 };
 
 class CmdsynDll : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dll_ = LoadLibraryA(VX_CMDSYN_DLL);
         ASSERT_NE(dll_, nullptr) << "LoadLibrary: error " << GetLastError();
@@ -26,7 +26,16 @@ protected:
         if (dll_ != nullptr) FreeLibrary(dll_);
     }
     FARPROC find(const char *name) const { return GetProcAddress(dll_, name); }
-    template <class T> const T *data(const char *name) const { return reinterpret_cast<const T *>(find(name)); }
+    template <class T>
+    const T *data(const char *name) const {
+        return reinterpret_cast<const T *>(find(name));
+    }
+    // An exported function as the type it has.
+    template <class F>
+    F function(const char *name) const {
+        return reinterpret_cast<F>(reinterpret_cast<void (*)()>(find(name)));
+    }
+    std::uintptr_t address(const char *name) const { return reinterpret_cast<std::uintptr_t>(find(name)); }
 
     HMODULE dll_ = nullptr;
 };
@@ -51,18 +60,34 @@ TEST_F(CmdsynDll, ProcedureTableHoldsTheExportedRoutines) {
         const char *routine;
     };
     const Slot own[] = {
-        {0, "vx_cmdsyn_help"},          {1, "vx_cmdsyn_man"},          {6, "vx_cmdsyn_mkrptype"},
-        {9, "vx_cmdsyn_mkreplica"},     {10, "vx_cmdsyn_chreplica"},   {11, "vx_cmdsyn_syncreplica"},
-        {17, "vx_cmdsyn_lsepoch"},      {18, "vx_cmdsyn_chepoch"},     {19, "vx_cmdsyn_restorereplica"},
-        {20, "vx_cmdsyn_rmreplica"},    {21, "vx_cmdsyn_lspacket"},    {22, "vx_cmdsyn_dumpoplog"},
-        {24, "vx_cmdsyn_apropos"},      {25, "vx_cmdsyn_recoverpacket"}, {26, "vx_cmdsyn_lsexport"},
-        {27, "vx_cmdsyn_familysyncstatus"}, {28, "vx_cmdsyn_syncinfo"}, {29, "vx_cmdsyn_shipinfo"},
-        {30, "vx_cmdsyn_lssetting"},    {31, "vx_cmdsyn_chsetting"},   {32, "vx_cmdsyn_lsshipconfig"},
-        {33, "vx_cmdsyn_chshipconfig"}, {34, "vx_cmdsyn_perfinfo"},    {35, "vx_cmdsyn_vxacl"},
+        {0, "vx_cmdsyn_help"},
+        {1, "vx_cmdsyn_man"},
+        {6, "vx_cmdsyn_mkrptype"},
+        {9, "vx_cmdsyn_mkreplica"},
+        {10, "vx_cmdsyn_chreplica"},
+        {11, "vx_cmdsyn_syncreplica"},
+        {17, "vx_cmdsyn_lsepoch"},
+        {18, "vx_cmdsyn_chepoch"},
+        {19, "vx_cmdsyn_restorereplica"},
+        {20, "vx_cmdsyn_rmreplica"},
+        {21, "vx_cmdsyn_lspacket"},
+        {22, "vx_cmdsyn_dumpoplog"},
+        {24, "vx_cmdsyn_apropos"},
+        {25, "vx_cmdsyn_recoverpacket"},
+        {26, "vx_cmdsyn_lsexport"},
+        {27, "vx_cmdsyn_familysyncstatus"},
+        {28, "vx_cmdsyn_syncinfo"},
+        {29, "vx_cmdsyn_shipinfo"},
+        {30, "vx_cmdsyn_lssetting"},
+        {31, "vx_cmdsyn_chsetting"},
+        {32, "vx_cmdsyn_lsshipconfig"},
+        {33, "vx_cmdsyn_chshipconfig"},
+        {34, "vx_cmdsyn_perfinfo"},
+        {35, "vx_cmdsyn_vxacl"},
         {36, "vx_cmdsyn_syncserver"},
     };
     for (const Slot &s : own)
-        EXPECT_EQ(reinterpret_cast<FARPROC>(table[s.slot].routine), find(s.routine)) << "slot " << s.slot;
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(table[s.slot].routine), address(s.routine)) << "slot " << s.slot;
     // The generic slots hold the shared command syntax's routines, reached through the
     // DLL's imports; every slot carries attribute 1.
     for (int slot = 0; slot < VX_CMDSYN_PROC_SLOTS; ++slot) {
@@ -75,8 +100,8 @@ TEST_F(CmdsynDll, TablesAreReadOnlyData) {
     // Constant tables need no code at load time: they sit in read-only pages.
     using KeywordsFn = const cmd_keyword_t *(*)();
     using MessagesFn = const msg_table_t *(*)();
-    const auto keywords = reinterpret_cast<KeywordsFn>(find("vx_cmdsyn_get_cmdflags"));
-    const auto messages = reinterpret_cast<MessagesFn>(find("_vx_cmdsyn_vexar_msg_table_adr"));
+    const auto keywords = function<KeywordsFn>("vx_cmdsyn_get_cmdflags");
+    const auto messages = function<MessagesFn>("_vx_cmdsyn_vexar_msg_table_adr");
     ASSERT_NE(keywords, nullptr);
     ASSERT_NE(messages, nullptr);
     const void *tables[] = {data<proc_table_entry_t>("vx_cmdsyn_proc_table"), keywords(), messages()};

@@ -2,9 +2,8 @@
 // UNC names count as absolute where Windows says so, folders written with backslashes
 // stay so, and the tool hands such paths through byte for byte.
 #define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <optional>
@@ -25,10 +24,18 @@ TEST(WindowsPaths, AbsoluteAsWindowsNamesThem) {
         bool absolute;
     };
     const Case cases[] = {
-        {"C:\\vobs\\x", true},         {"z:/vobs/x", true},          {"\\\\host\\share\\x", true},
-        {"//host/share/x", true},      {"\\\\?\\C:\\long\\x", true}, {"\\\\.\\pipe\\x", true},
-        {"\\vobs\\x", true},           {"C:vobs\\x", false},         {"vobs\\x", false},
-        {"..\\x", false},              {".\\x", false},              {"C", false},
+        {"C:\\vobs\\x", true},
+        {"z:/vobs/x", true},
+        {"\\\\host\\share\\x", true},
+        {"//host/share/x", true},
+        {"\\\\?\\C:\\long\\x", true},
+        {"\\\\.\\pipe\\x", true},
+        {"\\vobs\\x", true},
+        {"C:vobs\\x", false},
+        {"vobs\\x", false},
+        {"..\\x", false},
+        {".\\x", false},
+        {"C", false},
     };
     for (const Case &c : cases) EXPECT_EQ(fileutl_is_abspn(c.path) != 0, c.absolute) << c.path;
 }
@@ -47,14 +54,14 @@ TEST(WindowsPaths, AbsoluteForThePathsTheSystemHandsOut) {
 
 // Sets VX_SCRIPT_DIR for one test, then puts back what was there.
 class ScriptDir {
-public:
+  public:
     explicit ScriptDir(const char *value) {
         if (const char *old = std::getenv("VX_SCRIPT_DIR")) old_ = old;
         _putenv_s("VX_SCRIPT_DIR", value);
     }
     ~ScriptDir() { _putenv_s("VX_SCRIPT_DIR", old_ ? old_->c_str() : ""); }
 
-private:
+  private:
     std::optional<std::string> old_;
 };
 
@@ -90,10 +97,8 @@ struct ToolCase {
 };
 
 const ToolCase kToolCases[] = {
-    {"DriveLetters", "\\vobs\\t", "C:\\vobs\\t.vbs", "D:/vobs/t.vbs", 0,
-     R"("tag":"\\vobs\\t")"},
-    {"Unc", "\\vobs\\t", "C:\\vobs\\t.vbs", "\\\\server\\vobs\\t.vbs", 0,
-     R"("gpath":"\\\\server\\vobs\\t.vbs")"},
+    {"DriveLetters", "\\vobs\\t", "C:\\vobs\\t.vbs", "D:/vobs/t.vbs", 0, R"("tag":"\\vobs\\t")"},
+    {"Unc", "\\vobs\\t", "C:\\vobs\\t.vbs", "\\\\server\\vobs\\t.vbs", 0, R"("gpath":"\\\\server\\vobs\\t.vbs")"},
     {"TrailingBackslash", "\\vobs\\t", "C:\\vobs\\", "C:\\vobs\\", 0, R"("hpath":"C:\\vobs\\")"},
     {"RelativeTag", "vobs\\t", "C:\\v", "C:\\v", 2, "Pathname must be absolute \"vobs\\t\".\n"},
     {"DriveRelative", "\\vobs\\t", "C:v", "C:\\v", 2, "Pathname must be absolute \"C:v\".\n"},
