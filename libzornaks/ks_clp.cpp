@@ -12,7 +12,7 @@
 
 namespace {
 
-// One flag row of the installed table. The spec is read where it stands: "-l[ong]"
+// One flag row of the installed table. The flag spec is read where it stands: "-l[ong]"
 // names "-l", "-lo", "-lon" and "-long". Only messages and captured tables need the
 // full name on its own (full_name below).
 struct Row {
@@ -182,7 +182,7 @@ int build_rows(clp_parser_t *parser, const clp_flag_desc_t *table, const TableSh
 }
 
 // The full name of a row, brackets left out ("-long" for "-l[ong]"), copied into the
-// area; the spec itself when the area is short.
+// area; the flag spec itself when the area is short.
 const char *full_name(stg_area_t *area, const Row &row) {
     char *name = static_cast<char *>(stg_alloc(area, row.full_length + 1));
     if (name == nullptr) return row.spec;
@@ -202,7 +202,7 @@ bool names_row(const Row &row, const char *word, size_t length) {
     if (length < row.prefix_length || length > row.full_length) return false;
     if (word[1] != row.spec[1]) return false;  // settles most rows at once
     if (std::memcmp(word, row.spec, row.prefix_length) != 0) return false;
-    const size_t rest = length - row.prefix_length;  // past the "[" of the spec
+    const size_t rest = length - row.prefix_length;  // past the "[" of the flag spec
     return rest == 0 || std::memcmp(word + row.prefix_length, row.spec + row.prefix_length + 1, rest) == 0;
 }
 
