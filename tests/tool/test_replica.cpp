@@ -239,14 +239,6 @@ TEST(ReplicaTool, PasswordNeverAppearsAsTyped) {
 
 // ---- Refused command lines: exit 2, no record, messages then the usage once ---------
 
-struct RefusedCase {
-    const char *label;
-    std::vector<std::string> args;
-    std::vector<std::string> messages;   // the catalog's texts, in order
-    std::vector<std::string> mentioned;  // or: words another library's message names
-    const std::string &usage;
-};
-
 const RefusedCase kRefused[] = {
     {"mkreplica_nothing", {"mkreplica"}, {"Must specify work directory.\n"}, {}, kMkreplicaUsage},
     {"mkreplica_no_mode",
@@ -348,24 +340,7 @@ const RefusedCase kRefused[] = {
 
 class ReplicaRefused : public testing::TestWithParam<RefusedCase> {};
 
-TEST_P(ReplicaRefused, PrintsNoRecordAndExits2) {
-    const RefusedCase &c = GetParam();
-    const ProcessResult r = RunVexar(c.args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    if (!c.messages.empty()) {
-        std::string expected;
-        for (const std::string &m : c.messages) expected += kErrorPrefix + m;
-        EXPECT_EQ(r.err, expected + c.usage);
-        return;
-    }
-    // Another library's message first, then the usage, once, at the end.
-    EXPECT_EQ(Occurrences(r.err, c.usage), 1) << r.err;
-    EXPECT_TRUE(r.err.ends_with(c.usage)) << r.err;
-    EXPECT_EQ(Occurrences(r.err, kErrorPrefix), 1) << r.err;
-    const std::string before_usage = r.err.substr(0, r.err.size() - c.usage.size());
-    for (const std::string &word : c.mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
-}
+TEST_P(ReplicaRefused, PrintsNoRecordAndExits2) { ExpectRefused(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Tool, ReplicaRefused, testing::ValuesIn(kRefused),
                          [](const auto &info) { return std::string(info.param.label); });

@@ -2,6 +2,8 @@
 #ifndef VX_TEST_VEXAR_RUN_H
 #define VX_TEST_VEXAR_RUN_H
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -88,6 +90,34 @@ inline int Occurrences(const std::string &text, const std::string &needle) {
     for (std::size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size()))
         ++count;
     return count;
+}
+
+// A command line the tool refuses: exit 2, no record, and on standard error either the
+// catalog's messages in order then the usage, or another library's message naming
+// `mentioned` then the usage once.
+struct RefusedCase {
+    const char *label;
+    std::vector<std::string> args;
+    std::vector<std::string> messages;   // the catalog's texts, in order
+    std::vector<std::string> mentioned;  // or: words another library's message names
+    const std::string &usage;
+};
+
+inline void ExpectRefused(const RefusedCase &c) {
+    const ProcessResult r = RunVexar(c.args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    if (!c.messages.empty()) {
+        std::string expected;
+        for (const std::string &m : c.messages) expected += kErrorPrefix + m;
+        EXPECT_EQ(r.err, expected + c.usage);
+        return;
+    }
+    EXPECT_EQ(Occurrences(r.err, c.usage), 1) << r.err;
+    EXPECT_TRUE(r.err.ends_with(c.usage)) << r.err;
+    EXPECT_EQ(Occurrences(r.err, kErrorPrefix), 1) << r.err;
+    const std::string before_usage = r.err.substr(0, r.err.size() - c.usage.size());
+    for (const std::string &word : c.mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
 }
 
 }  // namespace vxtest
