@@ -5,7 +5,9 @@
 // word. Everything the parser keeps lives in the caller's area: a parser costs no heap
 // allocation, and the texts it hands out live as long as the area.
 
+#include <atomic>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "libzornaks.h"
@@ -20,8 +22,20 @@ struct Row {
     size_t prefix_length;  // the shortest abbreviation accepted: "-l"
     size_t full_length;    // the full name, brackets left out: "-long"
     int32_t code;
-    int32_t group;  // index of its mutual-exclusion group, -1 outside any
+    int32_t group;              // index of its mutual-exclusion group, -1 outside any
+    int32_t next_same_initial;  // the next row whose name begins with the same letter, -1 none
 };
+
+// The rows of a table are followed by an index of them by the letter after the "-": a
+// flag is looked for only among the rows of its own first letter.
+constexpr size_t kInitials = 256;
+using InitialIndex = int16_t[kInitials];  // per letter: its first row, -1 none
+
+size_t built_bytes(int flag_rows) { return sizeof(Row) * static_cast<size_t>(flag_rows) + sizeof(InitialIndex); }
+
+const int16_t *initial_index(const Row *rows, int flag_rows) {
+    return reinterpret_cast<const int16_t *>(rows + flag_rows);
+}
 
 // A suggestion is offered for a word at most this many edits away from a full name.
 constexpr size_t kNearEdits = 2;
@@ -41,6 +55,7 @@ struct clp_parser {
     // The installed table.
     const Row *rows;
     int row_count;
+    const int16_t *first_by_initial;
     int *group_first;  // per group: the row read first, -1 while none was
     const char *last_flag;
     // A list value being split: the rest of its word, after the parts handed out.
@@ -142,18 +157,14 @@ int measure_table(const clp_flag_desc_t *table, TableShape &shape) {
     return CLP_OK;
 }
 
-// Fills the rows of the parser from a table of the measured shape, checking each spec.
-// CLP_OK, or CLP_REJECTED after saying why.
-int build_rows(clp_parser_t *parser, const clp_flag_desc_t *table, const TableShape &shape, stg_area_t *area) {
-    // The rows and the groups' first rows take one block: the rows leave it aligned.
-    const size_t row_bytes = sizeof(Row) * static_cast<size_t>(shape.flag_rows);
-    Row *rows = static_cast<Row *>(stg_alloc(area, row_bytes + sizeof(int) * static_cast<size_t>(shape.groups)));
+// Builds the rows of a table of the measured shape into the area, checking each spec.
+// The rows, or nullptr after saying why.
+const Row *build_rows(const clp_flag_desc_t *table, const TableShape &shape, stg_area_t *area) {
+    Row *rows = static_cast<Row *>(stg_alloc(area, built_bytes(shape.flag_rows)));
     if (rows == nullptr) {
         report_no_memory();
-        return CLP_REJECTED;
+        return nullptr;
     }
-    int *group_first = reinterpret_cast<int *>(rows + shape.flag_rows);
-
     int count = 0;
     int group = -1;
     int groups_opened = 0;
@@ -168,17 +179,93 @@ int build_rows(clp_parser_t *parser, const clp_flag_desc_t *table, const TableSh
             continue;
         }
         Row &row = rows[count++];
-        if (const char *why = check_spec(desc.spec, row.prefix_length, row.full_length))
-            return refuse_table(i, desc.spec, why);
+        if (const char *why = check_spec(desc.spec, row.prefix_length, row.full_length)) {
+            refuse_table(i, desc.spec, why);
+            return nullptr;
+        }
         row.spec = desc.spec;
         row.code = desc.code;
         row.group = group;
     }
-    for (int i = 0; i < shape.groups; ++i) group_first[i] = -1;
-    parser->rows = rows;
-    parser->row_count = count;
-    parser->group_first = group_first;
-    return CLP_OK;
+    // Chained from the last row up, so that each chain keeps the order of the table.
+    int16_t *first_by_initial = reinterpret_cast<int16_t *>(rows + count);
+    for (size_t initial = 0; initial < kInitials; ++initial) first_by_initial[initial] = -1;
+    for (int i = count - 1; i >= 0; --i) {
+        int16_t &first = first_by_initial[static_cast<unsigned char>(rows[i].spec[1])];
+        rows[i].next_same_initial = first;
+        first = static_cast<int16_t>(i);
+    }
+    return rows;
+}
+
+// ---- Checked tables ------------------------------------------------------------------
+//
+// A routine installs the same constant table every time it runs, and checking the specs
+// again costs more than reading a short command line. So a table that passed its checks
+// is kept for the life of the process under its address, with the rows it had: an
+// install of the same rows at that address takes the kept rows as they are. Rows that
+// differ (another table at an address used before) are checked as a new table. A kept
+// table is never changed or freed once published, so every thread reads it without a
+// lock.
+
+struct CheckedTable {
+    const clp_flag_desc_t *address;
+    TableShape shape;
+    const clp_flag_desc_t *seen;  // the table's rows as they were checked, terminator included
+    const Row *rows;
+};
+
+constexpr size_t kCheckedSlots = 256;  // a power of two
+constexpr size_t kCheckedProbes = 8;
+// Larger tables are checked at every install: nothing the kept copies take is unbounded.
+constexpr int kLargestKeptTable = 256;
+
+std::atomic<const CheckedTable *> g_checked[kCheckedSlots];
+
+size_t checked_slot(const clp_flag_desc_t *table, size_t probe) {
+    const auto bits = reinterpret_cast<uintptr_t>(table);
+    return (static_cast<size_t>(bits >> 4 ^ bits >> 12) + probe) & (kCheckedSlots - 1);
+}
+
+// Whether the table holds the rows it was checked with. Row by row, so that a shorter
+// table standing at the same address is not read past its terminator.
+bool same_rows(const CheckedTable &kept, const clp_flag_desc_t *table) {
+    for (int i = 0; i <= kept.shape.rows; ++i)
+        if (table[i].spec != kept.seen[i].spec || table[i].code != kept.seen[i].code) return false;
+    return true;
+}
+
+const CheckedTable *find_checked(const clp_flag_desc_t *table) {
+    for (size_t probe = 0; probe < kCheckedProbes; ++probe) {
+        const CheckedTable *kept = g_checked[checked_slot(table, probe)].load(std::memory_order_acquire);
+        if (kept == nullptr) return nullptr;
+        if (kept->address == table && same_rows(*kept, table)) return kept;
+    }
+    return nullptr;
+}
+
+// Keeps a table that passed its checks, in one heap block: the entry, the rows seen and
+// the built rows with their index. Nothing is kept when the block cannot be had or its slots are taken.
+void keep_checked(const clp_flag_desc_t *table, const TableShape &shape, const Row *rows) {
+    if (shape.rows > kLargestKeptTable) return;
+    const size_t seen_count = static_cast<size_t>(shape.rows) + 1;
+    void *block =
+        std::malloc(sizeof(CheckedTable) + sizeof(clp_flag_desc_t) * seen_count + built_bytes(shape.flag_rows));
+    if (block == nullptr) return;
+    // Every part holds pointers first: each leaves the next one aligned.
+    CheckedTable *entry = static_cast<CheckedTable *>(block);
+    clp_flag_desc_t *seen = reinterpret_cast<clp_flag_desc_t *>(entry + 1);
+    Row *kept_rows = reinterpret_cast<Row *>(seen + seen_count);
+    std::memcpy(static_cast<void *>(seen), table, sizeof(clp_flag_desc_t) * seen_count);
+    std::memcpy(static_cast<void *>(kept_rows), rows, built_bytes(shape.flag_rows));
+    *entry = CheckedTable{table, shape, seen, kept_rows};
+    for (size_t probe = 0; probe < kCheckedProbes; ++probe) {
+        const CheckedTable *expected = nullptr;
+        if (g_checked[checked_slot(table, probe)].compare_exchange_strong(expected, entry, std::memory_order_acq_rel))
+            return;
+        if (expected->address == table && same_rows(*expected, table)) break;  // another thread kept it first
+    }
+    std::free(block);
 }
 
 // The full name of a row, brackets left out ("-long" for "-l[ong]"), copied into the
@@ -196,20 +283,29 @@ const char *full_name(stg_area_t *area, const Row &row) {
 
 // ---- Matching ------------------------------------------------------------------------
 
+// Whether the first `count` characters of two texts are the same. Stops at the first
+// difference: a spec is never read past its end.
+bool same_chars(const char *a, const char *b, size_t count) {
+    for (size_t i = 0; i < count; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
 // Whether a typed flag names the row: the word begins with the row's abbreviation and
 // goes on with a beginning of what the brackets hold.
 bool names_row(const Row &row, const char *word, size_t length) {
     if (length < row.prefix_length || length > row.full_length) return false;
-    if (word[1] != row.spec[1]) return false;  // settles most rows at once
-    if (std::memcmp(word, row.spec, row.prefix_length) != 0) return false;
-    const size_t rest = length - row.prefix_length;  // past the "[" of the flag spec
-    return rest == 0 || std::memcmp(word + row.prefix_length, row.spec + row.prefix_length + 1, rest) == 0;
+    if (!same_chars(word, row.spec, row.prefix_length)) return false;
+    // Past the abbreviation the word follows the spec behind its "[".
+    return same_chars(word + row.prefix_length, row.spec + row.prefix_length + 1, length - row.prefix_length);
 }
 
 // The row a typed flag names. An exact full name wins; otherwise the first row.
 int match_row(const clp_parser_t *parser, const char *word, size_t length) {
+    if (parser->first_by_initial == nullptr) return -1;  // no table in force
     int first = -1;
-    for (int i = 0; i < parser->row_count; ++i) {
+    for (int i = parser->first_by_initial[static_cast<unsigned char>(word[1])]; i >= 0;
+         i = parser->rows[i].next_same_initial) {
         const Row &row = parser->rows[i];
         if (!names_row(row, word, length)) continue;
         if (length == row.full_length) return i;
@@ -339,12 +435,11 @@ clp_parser_t *clp_parser_create(stg_area_t *area, int argc, const char *const *a
     const char **words = reinterpret_cast<const char **>(parser + 1);
     int *operands = reinterpret_cast<int *>(words + count);
     char *text = reinterpret_cast<char *>(operands + count);
+    // Words are short: one pass copies each up to and with its terminator.
     for (size_t i = 0; i < count; ++i) {
-        const char *word = argv[i] != nullptr ? argv[i] : "";
-        const size_t size = std::strlen(word) + 1;
-        std::memcpy(text, word, size);
         words[i] = text;
-        text += size;
+        const char *from = argv[i] != nullptr ? argv[i] : "";
+        while ((*text++ = *from++) != '\0') continue;
     }
     std::memset(static_cast<void *>(parser), 0, sizeof *parser);
     parser->area = area;
@@ -365,15 +460,38 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     parser->operand_next = 0;
     parser->rows = nullptr;
     parser->row_count = 0;
+    parser->first_by_initial = nullptr;
     parser->group_first = nullptr;
     parser->last_flag = nullptr;
     parser->in_list = false;
     parser->captured = nullptr;
     parser->captured_count = 0;
 
+    const CheckedTable *kept = find_checked(table);
     TableShape shape;
-    if (measure_table(table, shape) != CLP_OK) return CLP_REJECTED;
-    if (build_rows(parser, table, shape, parser->area) != CLP_OK) return CLP_REJECTED;
+    const Row *rows = nullptr;
+    if (kept != nullptr) {
+        shape = kept->shape;
+        rows = kept->rows;
+    } else {
+        if (measure_table(table, shape) != CLP_OK) return CLP_REJECTED;
+        rows = build_rows(table, shape, parser->area);
+        if (rows == nullptr) return CLP_REJECTED;
+        keep_checked(table, shape, rows);
+    }
+    // Which row of each group was read first belongs to this parser's line.
+    if (shape.groups > 0) {
+        int *group_first = static_cast<int *>(stg_alloc(parser->area, sizeof(int) * static_cast<size_t>(shape.groups)));
+        if (group_first == nullptr) {
+            report_no_memory();
+            return CLP_REJECTED;
+        }
+        for (int i = 0; i < shape.groups; ++i) group_first[i] = -1;
+        parser->group_first = group_first;
+    }
+    parser->rows = rows;
+    parser->row_count = shape.flag_rows;
+    parser->first_by_initial = initial_index(rows, shape.flag_rows);
     if (parser->capture) {
         // Kept for clp_captured_flag; refused quietly, so the routine reads nothing.
         const char **names = static_cast<const char **>(
@@ -387,6 +505,7 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
         parser->captured_count = parser->row_count;
         parser->rows = nullptr;
         parser->row_count = 0;
+        parser->first_by_initial = nullptr;
         return CLP_REJECTED;
     }
     return CLP_OK;

@@ -354,6 +354,37 @@ TEST(ClpTable, WellFormedTablesAtTheirLimits) {
     EXPECT_EQ(code, 1);  // the row just before the terminator is in force
 }
 
+// A table checked once is kept under its address; rows that change at that address
+// (a table built on the stack, a buffer used again) must be read as they are now.
+TEST(ClpTable, RowsChangedAtTheSameAddressAreReadAnew) {
+    std::vector<clp_flag_desc_t> table = rows_of({{"-l[ong]", LONG, 0}, {"-s[hort]", SHORT, 0}, kEnd});
+    const auto first_code = [&table](const std::string &word) -> std::string {
+        Area area(stg_area_create());
+        clp_parser_t *parser = make_parser(area.get(), {word});
+        testing::internal::CaptureStderr();
+        const int installed = clp_switch_flags(parser, table.data(), area.get());
+        int32_t code = 0;
+        const int rc = installed == CLP_OK ? clp_get_next_flag_value(parser, 0, &code) : installed;
+        const bool said = !testing::internal::GetCapturedStderr().empty();
+        if (installed != CLP_OK) return "table refused";
+        return rc == CLP_OK ? std::to_string(code) : said ? "refused" : "done";
+    };
+    EXPECT_EQ(first_code("-long"), std::to_string(LONG));
+    EXPECT_EQ(first_code("-long"), std::to_string(LONG));
+    table[0].code = DUMP;  // same spec, another code
+    EXPECT_EQ(first_code("-long"), std::to_string(DUMP));
+    table[0] = {"-lis[t]", OPTIONS, 0};  // another spec
+    EXPECT_EQ(first_code("-l"), "refused");
+    EXPECT_EQ(first_code("-list"), std::to_string(OPTIONS));
+    table[1] = kEnd;  // shorter: the old second row must not be read
+    EXPECT_EQ(first_code("-short"), "refused");
+    table[0] = {"-l[ong", LONG, 0};  // malformed now
+    EXPECT_EQ(first_code("-long"), "table refused");
+    table[0] = {"-l[ong]", LONG, 0};
+    table[1] = {"-s[hort]", SHORT, 0};
+    EXPECT_EQ(first_code("-sh"), std::to_string(SHORT));
+}
+
 TEST(ClpLastFlagName, TheTypedWordTruncatedWithinTheBuffer) {
     const std::string name = "-v" + std::string(9998, 'x');  // a 10 000-character flag
     const std::string spec = "-v[" + name.substr(2) + "]";
