@@ -9,6 +9,7 @@
 #include "vexar_words.h"
 
 #if VX_HAVE_LIBEDIT
+#include <dlfcn.h>
 #include <histedit.h>
 #endif
 
@@ -32,6 +33,40 @@ bool holds_password(std::string_view line) {
 #if VX_HAVE_LIBEDIT
 
 namespace {
+
+// The line editor is loaded when an interactive session at a terminal begins, not at
+// every start of the tool: a one-shot command never pays for loading it and its
+// libraries. Without it, sessions read plain lines.
+// clang-format off
+#define VX_LINE_EDITOR_FUNCTIONS(X)                                                             \
+    X(el_init) X(el_end) X(el_set) X(el_wset) X(el_get) X(el_gets) X(el_line) X(el_insertstr) \
+    X(el_source) X(history_init) X(history_end) X(history)
+// clang-format on
+
+struct LineEditor {
+#define VX_DECLARE(name) decltype(&::name) name;
+    VX_LINE_EDITOR_FUNCTIONS(VX_DECLARE)
+#undef VX_DECLARE
+};
+
+const LineEditor *load_line_editor() {
+    void *library = dlopen(VX_LIBEDIT_SONAME, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return nullptr;
+    static LineEditor editor;
+    bool complete = true;
+#define VX_BIND(name)                                                         \
+    editor.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
+    complete = complete && editor.name != nullptr;
+    VX_LINE_EDITOR_FUNCTIONS(VX_BIND)
+#undef VX_BIND
+    return complete ? &editor : nullptr;
+}
+
+// The loaded editor, or nullptr when it cannot be loaded.
+const LineEditor *line_editor() {
+    static const LineEditor *const editor = load_line_editor();
+    return editor;
+}
 
 constexpr const char *kPrompt = "vexar> ";
 constexpr const char *kHistoryName = "/.vexar_history";
@@ -58,7 +93,8 @@ std::string common_start(const std::vector<std::string> &candidates) {
 // The tab key: a single candidate is completed with a blank after it; several are
 // completed as far as they agree, and listed below the line when they agree no further.
 unsigned char complete_key(EditLine *editor, int) {
-    const LineInfo *line = el_line(editor);
+    const LineEditor &ed = *line_editor();
+    const LineInfo *line = ed.el_line(editor);
     const std::string_view typed(line->buffer, static_cast<std::size_t>(line->cursor - line->buffer));
     const std::size_t start = typed.find_last_of(" \t") + 1;  // 0 when there is no blank
     const SplitLine before = split_words(typed.substr(0, start));
@@ -69,15 +105,15 @@ unsigned char complete_key(EditLine *editor, int) {
     if (candidates.empty()) return CC_ERROR;
     const std::string common = common_start(candidates);
     if (candidates.size() == 1) {
-        el_insertstr(editor, (common.substr(current.size()) + " ").c_str());
+        ed.el_insertstr(editor, (common.substr(current.size()) + " ").c_str());
         return CC_REFRESH;
     }
     if (common.size() > current.size()) {
-        el_insertstr(editor, common.substr(current.size()).c_str());
+        ed.el_insertstr(editor, common.substr(current.size()).c_str());
         return CC_REFRESH;
     }
     std::FILE *out = nullptr;
-    el_get(editor, EL_GETFP, 1, &out);
+    ed.el_get(editor, EL_GETFP, 1, &out);
     if (out == nullptr) return CC_ERROR;
     std::fputc('\n', out);
     for (const std::string &candidate : candidates) std::fprintf(out, "%s  ", candidate.c_str());
@@ -88,30 +124,31 @@ unsigned char complete_key(EditLine *editor, int) {
 
 }  // namespace
 
-bool line_editing_available() { return true; }
+bool line_editing_available() { return line_editor() != nullptr; }
 
 void run_edited_session(std::FILE *input, std::FILE *output, const std::function<void(std::string_view)> &run) {
-    EditLine *editor = el_init("vexar", input, output, stderr);
-    History *past = history_init();
+    const LineEditor &ed = *line_editor();
+    EditLine *editor = ed.el_init("vexar", input, output, stderr);
+    History *past = ed.history_init();
     HistEvent event;
-    history(past, &event, H_SETSIZE, kHistorySize);
-    history(past, &event, H_SETUNIQUE, 1);
+    ed.history(past, &event, H_SETSIZE, kHistorySize);
+    ed.history(past, &event, H_SETUNIQUE, 1);
     const std::string path = history_path();
-    if (!path.empty()) history(past, &event, H_LOAD, path.c_str());  // none yet the first time
+    if (!path.empty()) ed.history(past, &event, H_LOAD, path.c_str());  // none yet the first time
 
-    el_set(editor, EL_EDITOR, "emacs");
-    el_set(editor, EL_SIGNAL, 1);  // the terminal is restored when a signal ends the tool
-    el_set(editor, EL_PROMPT, prompt_of);
-    el_set(editor, EL_HIST, history, past);
+    ed.el_set(editor, EL_EDITOR, "emacs");
+    ed.el_set(editor, EL_SIGNAL, 1);  // the terminal is restored when a signal ends the tool
+    ed.el_set(editor, EL_PROMPT, prompt_of);
+    ed.el_set(editor, EL_HIST, ed.history, past);
     // The wide form takes the names as they are; the narrow one copies them and never
     // frees the copies.
-    el_wset(editor, EL_ADDFN, L"vexar-complete", L"Complete a command word or a flag", complete_key);
-    el_set(editor, EL_BIND, "^I", "vexar-complete", nullptr);
-    el_source(editor, nullptr);  // the user's ~/.editrc, as every libedit program reads it
+    ed.el_wset(editor, EL_ADDFN, L"vexar-complete", L"Complete a command word or a flag", complete_key);
+    ed.el_set(editor, EL_BIND, "^I", "vexar-complete", nullptr);
+    ed.el_source(editor, nullptr);  // the user's ~/.editrc, as every libedit program reads it
 
     while (!cmdsyn_quit_requested()) {
         int length = 0;
-        const char *text = el_gets(editor, &length);
+        const char *text = ed.el_gets(editor, &length);
         if (text == nullptr || length <= 0) {
             std::fputc('\n', output);  // leave the terminal on a fresh line
             break;
@@ -123,15 +160,15 @@ void run_edited_session(std::FILE *input, std::FILE *output, const std::function
         // recalled and run again is not kept twice.
         const std::size_t last = kept.find_last_not_of(" \t");
         if (last != std::string::npos && !holds_password(kept)) {
-            history(past, &event, H_ENTER, kept.substr(0, last + 1).c_str());
+            ed.history(past, &event, H_ENTER, kept.substr(0, last + 1).c_str());
             // Saved at once (and readable by the user only), so that a session that is
             // killed keeps what it had.
-            if (!path.empty()) history(past, &event, H_SAVE, path.c_str());
+            if (!path.empty()) ed.history(past, &event, H_SAVE, path.c_str());
         }
         run(kept);
     }
-    history_end(past);
-    el_end(editor);
+    ed.history_end(past);
+    ed.el_end(editor);
 }
 
 #else
