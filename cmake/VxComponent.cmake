@@ -11,6 +11,11 @@ function(vx_component)
     target_link_libraries(${ARG_NAME}_obj PUBLIC ${ARG_LINK})
   endif()
   add_library(${ARG_NAME} SHARED $<TARGET_OBJECTS:${ARG_NAME}_obj>)
+  if(NOT WIN32)
+    # Calls between a component's own functions go straight to them, not through its
+    # procedure linkage table: no relocation to bind and no indirect jump per call.
+    target_link_options(${ARG_NAME} PRIVATE LINKER:-Bsymbolic-functions)
+  endif()
   target_include_directories(${ARG_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/include)
   add_library(${ARG_NAME}_static STATIC $<TARGET_OBJECTS:${ARG_NAME}_obj>)
   target_include_directories(${ARG_NAME}_static PUBLIC ${PROJECT_SOURCE_DIR}/include)

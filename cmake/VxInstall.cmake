@@ -9,12 +9,15 @@ set(vx_install_libraries zornavx_cmdsyn zornacmdsyn zornavx_cmd zornatbs zornavx
 set(vx_install_includedir ${CMAKE_INSTALL_INCLUDEDIR}/zornavx_cmdsyn)
 set(vx_install_cmakedir ${CMAKE_INSTALL_LIBDIR}/cmake/zornavx_cmdsyn)
 
-# The installed tool and libraries find the installed libraries relative to themselves,
-# so the tree works wherever it is put (cmake --install --prefix).
+# The tool and the libraries find the libraries relative to themselves, so the tree
+# works wherever it is put (cmake --install --prefix). The build tree has the same
+# layout, so they are built with that path: CMake would otherwise pad a build-tree path
+# with empty entries (room for the installed one to be written in), and an empty entry
+# makes the loader search the current folder.
 file(RELATIVE_PATH vx_bin_to_lib /root/${CMAKE_INSTALL_BINDIR} /root/${CMAKE_INSTALL_LIBDIR})
-set_target_properties(vexar PROPERTIES INSTALL_RPATH "$ORIGIN/${vx_bin_to_lib}")
+set_target_properties(vexar PROPERTIES INSTALL_RPATH "$ORIGIN/${vx_bin_to_lib}" BUILD_WITH_INSTALL_RPATH ON)
 foreach(library IN LISTS vx_install_libraries)
-  set_target_properties(${library} PROPERTIES INSTALL_RPATH "$ORIGIN")
+  set_target_properties(${library} PROPERTIES INSTALL_RPATH "$ORIGIN" BUILD_WITH_INSTALL_RPATH ON)
   # The headers come from the source tree while building, from the installed tree after.
   get_target_property(vx_build_includes ${library} INTERFACE_INCLUDE_DIRECTORIES)
   set(vx_includes "$<INSTALL_INTERFACE:${vx_install_includedir}>")
