@@ -100,14 +100,16 @@ class Terminal {
         return WaitFor(expect);
     }
 
-    // Waits for the tool to leave; its exit status, or -1.
+    // Waits for the tool to leave; its exit status, 128 + the signal that ended it, or
+    // -1 while it is still running.
     int Finish(int timeout_ms = 15000) {
+        if (status_ >= 0) return status_;  // it left already
         const long long deadline = NowMs() + timeout_ms;
         while (NowMs() < deadline) {
             int status = 0;
             const pid_t done = waitpid(pid_, &status, WNOHANG);
             if (done == pid_) {
-                status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+                status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
                 return status_;
             }
             ReadSome(50);
@@ -132,7 +134,7 @@ class Terminal {
 
     pid_t pid_ = -1;
     int master_ = -1;
-    int status_ = -10000;
+    int status_ = -10000;  // below 0 until the tool left
     std::string output_;
     std::size_t mark_ = 0;
 };
@@ -198,7 +200,7 @@ TEST_F(LineEditingHistory, KeptAcrossSessionsInTheHome) {
             first.Type("\x04");
             status = first.Finish(1500);
         }
-        EXPECT_EQ(status, 0);
+        EXPECT_EQ(status, 0) << first.Output();
     }
     struct stat info {};
     ASSERT_EQ(stat(Path(".vexar_history").c_str(), &info), 0);
