@@ -2,16 +2,14 @@
 // command (its usage text) or for all of them (their words), and manual pages read
 // from plain-text files.
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "libzornacmdsyn.h"
@@ -121,22 +119,33 @@ int32_t list_commands(const cmd_keyword_t *keywords) {
     return 0;
 }
 
-// "<root>/<help dir>/<prefix><name>", the root only for a relative help directory.
-std::filesystem::path page_path(const char *help_dir, const char *prefix, const std::string &name) {
-    std::filesystem::path dir(help_dir != nullptr ? help_dir : "");
-    if (dir.is_relative()) {
-        const char *root = std::getenv(kHelpRootVariable);
-        dir = std::filesystem::path(root != nullptr && root[0] != '\0' ? root : ".") / dir;
-    }
-    return dir / (std::string(prefix != nullptr ? prefix : "") + name);
+// `path` with a separator after it, unless it is empty or ends in one already.
+void append_separator(std::string &path) {
+    if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
 }
 
-bool print_file(const std::filesystem::path &path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+// "<root>/<help dir>/<prefix><name>", the root only for a relative help directory.
+std::string page_path(const char *help_dir, const char *prefix, const std::string &name) {
+    std::string path;
+    if (help_dir == nullptr || fileutl_is_abspn(help_dir) == 0) {
+        const char *root = std::getenv(kHelpRootVariable);
+        path = root != nullptr && root[0] != '\0' ? root : ".";
+        append_separator(path);
+    }
+    path += help_dir != nullptr ? help_dir : "";
+    append_separator(path);
+    return path + (prefix != nullptr ? prefix : "") + name;
+}
+
+bool print_file(const std::string &path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    std::FILE *in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return false;
+    std::string page;
+    char buffer[8192];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) page.append(buffer, got);
+    std::fclose(in);
     if (page.empty() || page.back() != '\n') page.push_back('\n');
     std::fwrite(page.data(), 1, page.size(), stdout);
     std::fflush(stdout);
@@ -205,13 +214,12 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
         return kSyntaxError;
     }
     const std::string name = command_name(resolved);
-    const std::filesystem::path page = page_path(help_dir, page_prefix, name);
-    std::filesystem::path page_txt = page;
-    page_txt += ".txt";
+    const std::string page = page_path(help_dir, page_prefix, name);
+    const std::string page_txt = page + ".txt";
     if (print_file(page) || print_file(page_txt)) return 0;
 
     imsg_print(IMSG_SEV_ERROR, "No manual page for \"%s\": looked for %s and %s.\n", IMSG_FORMAT_INDEX, name.c_str(),
-               page.string().c_str(), page_txt.string().c_str());
+               page.c_str(), page_txt.c_str());
     return kSyntaxError;
 }
 

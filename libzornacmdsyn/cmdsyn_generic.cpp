@@ -8,10 +8,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <cstring>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <system_error>
 
 #include "libzornacmdsyn.h"
 
@@ -83,8 +82,8 @@ int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch
         return 1;
     }
     if (chdir(directory) != 0) {
-        const std::string reason = std::generic_category().message(errno);
-        imsg_print(IMSG_SEV_ERROR, "cd: cannot change to \"%s\": %s\n", IMSG_FORMAT_INDEX, directory, reason.c_str());
+        imsg_print(IMSG_SEV_ERROR, "cd: cannot change to \"%s\": %s\n", IMSG_FORMAT_INDEX, directory,
+                   std::strerror(errno));
         return 1;
     }
     return 0;
@@ -95,14 +94,16 @@ int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatc
     if (usage_requested(dispatch_flags)) return serve_usage(kUsage);
     if (refuse_extra_word(parser, "pwd", kUsage)) return kSyntaxError;
 
-    std::error_code error;
-    const std::filesystem::path here = std::filesystem::current_path(error);
-    if (error) {
-        imsg_print(IMSG_SEV_ERROR, "pwd: %s\n", IMSG_FORMAT_INDEX, error.message().c_str());
-        return 1;
+    // A buffer grown until the folder's name fits.
+    std::string here(256, '\0');
+    while (getcwd(here.data(), here.size()) == nullptr) {
+        if (errno != ERANGE) {
+            imsg_print(IMSG_SEV_ERROR, "pwd: %s\n", IMSG_FORMAT_INDEX, std::strerror(errno));
+            return 1;
+        }
+        here.resize(here.size() * 2);
     }
-    // string(), not c_str(): a Windows path holds wide characters.
-    imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, here.string().c_str());
+    imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, here.c_str());
     return 0;
 }
 
