@@ -33,7 +33,7 @@ const std::vector<Program> &programs() {
         std::vector<Program> list{
             {"do-nothing C program", {VX_BENCH_NOOP_C}},
             {"do-nothing C++ program", {VX_BENCH_NOOP_CXX}},
-            {"do-nothing C++, library and components", {VX_BENCH_NOOP_COMPONENTS}},
+            {"do-nothing C, library and components", {VX_BENCH_NOOP_COMPONENTS}},
 #ifdef VX_BENCH_NOOP_EDITLINE
             {"do-nothing C, line editor", {VX_BENCH_NOOP_EDITLINE}},
 #endif
