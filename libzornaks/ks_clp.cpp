@@ -296,7 +296,7 @@ bool same_chars(const char *a, const char *b, size_t count) {
 bool names_row(const Row &row, const char *word, size_t length) {
     if (length < row.prefix_length || length > row.full_length) return false;
     if (!same_chars(word, row.spec, row.prefix_length)) return false;
-    // Past the abbreviation the word follows the spec behind its "[".
+    // Past the abbreviation the word follows what the brackets hold.
     return same_chars(word + row.prefix_length, row.spec + row.prefix_length + 1, length - row.prefix_length);
 }
 
