@@ -2,8 +2,9 @@
 //
 // Flags are read one at a time; operands met on the way are queued and handed out, in
 // their order, once the flags are done. A value flag's value is simply the next raw
-// word. Everything the parser keeps lives in the caller's area: a parser costs no heap
-// allocation, and the texts it hands out live as long as the area.
+// word. What a parser keeps lives in the caller's area, so the texts it hands out live
+// as long as the area; the only heap block is the one a table takes when it is first
+// installed in the process (see "Checked tables" below).
 
 #include <atomic>
 #include <cstdint>
@@ -245,7 +246,8 @@ const CheckedTable *find_checked(const clp_flag_desc_t *table) {
 }
 
 // Keeps a table that passed its checks, in one heap block: the entry, the rows seen and
-// the built rows with their index. Nothing is kept when the block cannot be had or its slots are taken.
+// the built rows with their index. Nothing is kept when the block cannot be had or the
+// table's slots are taken.
 void keep_checked(const clp_flag_desc_t *table, const TableShape &shape, const Row *rows) {
     if (shape.rows > kLargestKeptTable) return;
     const size_t seen_count = static_cast<size_t>(shape.rows) + 1;
