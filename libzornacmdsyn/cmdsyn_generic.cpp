@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "json_line.h"
 #include "libzornacmdsyn.h"
 
 namespace {
@@ -50,8 +51,8 @@ int32_t report_words(clp_parser_t *parser, uint32_t dispatch_flags, const char *
     record["command"] = command;
     record["words"] = nlohmann::ordered_json::array();
     while (const char *word = next_word(parser)) record["words"].push_back(word);
-    // Texts are the user's: bytes that are not UTF-8 are replaced rather than refused.
-    std::string line = record.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    // Texts are the user's: bytes that are not UTF-8 are escaped, never refused.
+    std::string line = vx_json::line(record);
     line.push_back('\n');
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);

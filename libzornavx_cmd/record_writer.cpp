@@ -6,11 +6,14 @@
 #include <cstdlib>
 #include <utility>
 
+#include "json_line.h"
+
 namespace vx_cmd {
 
 namespace {
 constexpr const char *kStatusVariable = "VX_CMD_STATUS";
 constexpr const char *kPasswordMask = "***";
+
 }  // namespace
 
 RecordWriter::RecordWriter(const char *command) : record_(nlohmann::ordered_json::object()) {
@@ -61,9 +64,7 @@ RecordWriter &RecordWriter::value(const char *name, nlohmann::ordered_json value
     return *this;
 }
 
-std::string RecordWriter::line() const {
-    return record_.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}
+std::string RecordWriter::line() const { return vx_json::line(record_); }
 
 int32_t RecordWriter::emit() const {
     std::string out = line();

@@ -44,8 +44,9 @@ class RecordWriter {
     // Any other JSON value.
     RecordWriter &value(const char *name, nlohmann::ordered_json value);
 
-    // The record as one compact line, without the newline. Bytes that are not UTF-8
-    // are replaced, never refused.
+    // The record as one compact line, without the newline. A byte that is not part of
+    // well-formed UTF-8 is written as the escape "\udc80".."\udcff" (U+DC00 + byte),
+    // so that the value's bytes can be recovered exactly.
     std::string line() const;
     // Prints the line and its newline on standard output; returns command_status().
     int32_t emit() const;

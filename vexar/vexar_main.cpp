@@ -6,8 +6,13 @@
 // --complete WORD... CURRENT serve the shells' completion scripts.
 
 #if defined(_WIN32)
+#define WIN32_LEAN_AND_MEAN
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include <cwchar>
 #endif
 
 #include <clocale>
@@ -21,24 +26,58 @@
 #include "vexar_complete.h"
 #include "vexar_dispatch.h"
 #include "vexar_shell.h"
+#include "vexar_utf16.h"
 
-int main(int argc, char **argv) {
+namespace {
+
 #if defined(_WIN32)
-    // What the tool prints is the same bytes everywhere: no "\r\n" for "\n".
+UINT console_output_code_page = 0;
+
+void restore_console_output_code_page() { SetConsoleOutputCP(console_output_code_page); }
+
+// Records and messages are UTF-8 bytes, the same everywhere (no "\r\n" for "\n"); a
+// console is told so for as long as the tool runs, and shows them as they are meant.
+void write_utf8_output() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    console_output_code_page = GetConsoleOutputCP();
+    if (console_output_code_page != 0 && console_output_code_page != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit(restore_console_output_code_page);
+}
+
+// The command line as the user typed it: the C runtime's argv is converted to the ANSI
+// code page, where "caf\u00e9" or CJK words may arrive as "?"; the UTF-16 line is not.
+std::optional<std::vector<std::string>> utf8_arguments() {
+    int count = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) return std::vector<std::string>{};
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) {
+        const std::u16string_view word(reinterpret_cast<const char16_t *>(wide[i]), std::wcslen(wide[i]));
+        std::optional<std::string> utf8 = vexar::utf8_from_utf16(word);
+        if (!utf8) {
+            imsg_print(IMSG_SEV_ERROR, "Word %d of the command line is not valid UTF-16; nothing was run.\n",
+                       IMSG_FORMAT_INDEX, i);
+            LocalFree(wide);
+            return std::nullopt;
+        }
+        arguments.push_back(std::move(*utf8));
+    }
+    LocalFree(wide);
+    return arguments;
+}
 #endif
-#if defined(LC_MESSAGES)
-    // Messages follow LANG, LC_MESSAGES and LC_ALL; nothing else of the locale changes.
-    std::setlocale(LC_MESSAGES, "");
-#endif
-    vexar::start_up();
-    if (argc < 2) return vexar::run_shell(stdin);
+
+int run(std::vector<std::string> arguments) {
+    if (arguments.size() < 2) return vexar::run_shell(stdin);
+    std::vector<char *> argv;
+    for (std::string &argument : arguments) argv.push_back(argument.data());
+    const int argc = static_cast<int>(argv.size());
     // The completion modes see the words as typed, "@" and all.
-    if (vexar::is_completion_mode(argv[1])) return vexar::run_completion_mode(argc - 1, argv + 1);
+    if (vexar::is_completion_mode(argv[1])) return vexar::run_completion_mode(argc - 1, argv.data() + 1);
 
     const std::optional<std::vector<std::string>> words =
-        vexar::expand_argument_files(std::vector<std::string>(argv + 1, argv + argc));
+        vexar::expand_argument_files(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
     if (!words) return vexar::kExitSyntax;
     if (words->empty()) {
         imsg_print(IMSG_SEV_ERROR, "The argument files hold no command word.\n", IMSG_FORMAT_INDEX);
@@ -48,4 +87,26 @@ int main(int argc, char **argv) {
     pointers.reserve(words->size());
     for (const std::string &word : *words) pointers.push_back(word.c_str());
     return vexar::run_one_shot(static_cast<int>(pointers.size()), pointers.data());
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+#if defined(_WIN32)
+    write_utf8_output();
+#endif
+#if defined(LC_MESSAGES)
+    // Messages follow LANG, LC_MESSAGES and LC_ALL; nothing else of the locale changes.
+    std::setlocale(LC_MESSAGES, "");
+#endif
+    vexar::start_up();
+#if defined(_WIN32)
+    (void)argc;
+    (void)argv;
+    std::optional<std::vector<std::string>> arguments = utf8_arguments();
+    if (!arguments) return vexar::kExitSyntax;
+    return run(std::move(*arguments));
+#else
+    return run(std::vector<std::string>(argv, argv + argc));
+#endif
 }

@@ -57,47 +57,95 @@ TEST(RecordWriter, CommentBlockFields) {
               R"({"command":"demo","comment":"why","comment_file":null,"comment_kind":5,"comment_reserved":0})");
 }
 
+// Reads back the JSON string that `line` holds as the value of "value", undoing the
+// escapes and turning U+DC80..U+DCFF back into the single bytes they stand for.
+std::string value_bytes(const std::string &line) {
+    const std::string key = R"("value":")";
+    std::size_t i = line.find(key);
+    if (i == std::string::npos) return "<no value>";
+    std::string bytes;
+    for (i += key.size(); i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] != '\\') {
+            bytes += line[i];
+            continue;
+        }
+        const char kind = line[++i];
+        if (kind != 'u') {
+            bytes += kind == 'n'   ? '\n'
+                     : kind == 't' ? '\t'
+                     : kind == 'r' ? '\r'
+                     : kind == 'b' ? '\b'
+                     : kind == 'f' ? '\f'
+                                   : kind;
+            continue;
+        }
+        const unsigned code = static_cast<unsigned>(std::stoul(line.substr(i + 1, 4), nullptr, 16));
+        i += 4;
+        if (code >= 0xDC80 && code <= 0xDCFF)
+            bytes += static_cast<char>(code - 0xDC00);
+        else if (code < 0x80)
+            bytes += static_cast<char>(code);
+        else
+            return "<unexpected escape>";
+    }
+    return bytes;
+}
+
 // Texts are data: printf conversions, quotes, control characters and bytes that are
-// not UTF-8 come out as JSON strings on one line.
+// not UTF-8 come out as JSON strings on one line, from which the bytes can be read back.
 struct TextCase {
     const char *name;
-    const char *text;
-    const char *expected;  // the value read back from the line
+    std::string text;
+    const char *written;  // the JSON string as the line holds it
 };
 
 class RecordTextTest : public testing::TestWithParam<TextCase> {};
 
-TEST_P(RecordTextTest, RoundTripsOnOneLine) {
+TEST_P(RecordTextTest, WrittenOnOneLineAndReadBackExactly) {
     vx_cmd::RecordWriter record("demo");
-    record.text("value", GetParam().text);
-    std::string line;
-    ASSERT_NO_THROW(line = record.line());
-    EXPECT_EQ(line.find('\n'), std::string::npos);
-    ordered_json object;
-    ASSERT_NO_THROW(object = parsed(line)) << line;
-    EXPECT_EQ(object["value"].get<std::string>(), GetParam().expected);
+    record.text("value", GetParam().text.c_str());
+    const std::string line = record.line();
+    EXPECT_EQ(line, std::string(R"({"command":"demo","value":)") + GetParam().written + "}");
+    EXPECT_EQ(value_bytes(line), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, RecordTextTest,
-                         testing::Values(TextCase{"PrintfConversions", "%s%n%d%%", "%s%n%d%%"},
-                                         TextCase{"QuotesAndBackslash", "a\"b\\c", "a\"b\\c"},
-                                         TextCase{"ControlCharacters", "line1\nline2\ttab\r", "line1\nline2\ttab\r"},
-                                         TextCase{"Utf8", "caf\xc3\xa9", "caf\xc3\xa9"},
-                                         TextCase{"InvalidUtf8",
-                                                  "a\xff\xfe"
-                                                  "b",
-                                                  "a\xef\xbf\xbd\xef\xbf\xbd"
-                                                  "b"},
-                                         TextCase{"TruncatedSequence", "x\xc3", "x\xef\xbf\xbd"}),
-                         [](const testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RecordTextTest,
+    testing::Values(
+        TextCase{"PrintfConversions", "%s%n%d%%", R"("%s%n%d%%")"},
+        TextCase{"QuotesAndBackslash", "a\"b\\c", R"("a\"b\\c")"},
+        TextCase{"ControlCharacters", "line1\nline2\ttab\r\x01\x1f", R"("line1\nline2\ttab\r\u0001\u001f")"},
+        TextCase{"Utf8", "caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x98\x80", "\"caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x98\x80\""},
+        TextCase{"InvalidBytes",
+                 "a\xff\xfe"
+                 "b",
+                 R"("a\udcff\udcfeb")"},
+        TextCase{"StrayContinuation", "\x80x", R"("\udc80x")"}, TextCase{"TruncatedSequence", "x\xc3", R"("x\udcc3")"},
+        TextCase{"TruncatedBeforeAscii", "\xe6\x97z", R"("\udce6\udc97z")"},
+        TextCase{"OverlongSlash", "\xc0\xaf", R"("\udcc0\udcaf")"},
+        TextCase{"OverlongThreeBytes", "\xe0\x80\xaf", R"("\udce0\udc80\udcaf")"},
+        TextCase{"EncodedSurrogate", "\xed\xa0\x80", R"("\udced\udca0\udc80")"},
+        TextCase{"PastLastCodePoint", "\xf4\x90\x80\x80", R"("\udcf4\udc90\udc80\udc80")"},
+        TextCase{"LatinOneLookalike", "\xc3\xa9\xe9", "\"\xc3\xa9\\udce9\""}),
+    [](const testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
 
-TEST(RecordWriter, InvalidUtf8InAListDoesNotThrow) {
+// Every byte value, alone and around a multi-byte character, reads back as it was.
+TEST(RecordWriter, EveryByteReadsBack) {
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string text = std::string("a") + static_cast<char>(byte) + "\xc3\xa9" + static_cast<char>(byte);
+        vx_cmd::RecordWriter record("demo");
+        record.text("value", text.c_str());
+        EXPECT_EQ(value_bytes(record.line()), text) << "byte " << byte;
+    }
+}
+
+TEST(RecordWriter, InvalidBytesInListsAndNamesAreEscaped) {
     const char *list[] = {"ok", "\x80\x80"};
+    ordered_json nested = ordered_json::object();
+    nested["k\xff"] = "v\xfe";
     vx_cmd::RecordWriter record("demo");
-    record.texts("list", list, 2);
-    std::string line;
-    ASSERT_NO_THROW(line = record.line());
-    EXPECT_EQ(parsed(line)["list"][1], "\xef\xbf\xbd\xef\xbf\xbd");
+    record.texts("list", list, 2).value("nested", nested);
+    EXPECT_EQ(record.line(), R"({"command":"demo","list":["ok","\udc80\udc80"],"nested":{"k\udcff":"v\udcfe"}})");
 }
 
 TEST(RecordWriter, EmitPrintsOneLine) {
@@ -167,8 +215,10 @@ TEST(AproposEntry, PrintsTheVectorWithoutItsEnd) {
     args.argv = argv;
     EnvGuard status("VX_CMD_STATUS", std::nullopt);
     const standin::Output output = capture([&] { return vx_cmd_apropos(&args); });
-    EXPECT_EQ(output.out, R"({"command":"apropos","reserved_1":0,"reserved_2":0,"reserved_3":0,"argv":["/srv/tools/vexiapropos","replica","epoch"]})"
-                          "\n");
+    EXPECT_EQ(
+        output.out,
+        R"({"command":"apropos","reserved_1":0,"reserved_2":0,"reserved_3":0,"argv":["/srv/tools/vexiapropos","replica","epoch"]})"
+        "\n");
 }
 
 TEST(AproposEntry, NoVectorIsNull) {

@@ -99,6 +99,15 @@ std::string resolve(const std::string &program) {
     return folder + program;
 }
 
+// The program's command line is handed over in UTF-16, as a Windows shell does, so that
+// UTF-8 arguments reach the child as the characters they are.
+std::wstring wide(const std::string &utf8) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), length);
+    return text;
+}
+
 void drain(HANDLE from, std::string *sink) {
     char buffer[65536];
     DWORD n = 0;
@@ -127,15 +136,17 @@ ProcessResult run_process(const std::string &program, const std::vector<std::str
     Pipe out = make_pipe(false);
     Pipe err = make_pipe(false);
 
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = in.child_end;
     startup.hStdOutput = out.child_end;
     startup.hStdError = err.child_end;
     PROCESS_INFORMATION child{};
-    const BOOL started = CreateProcessA(path.c_str(), command_line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        env.data(), nullptr, &startup, &child);
+    const std::wstring wide_path = wide(path);
+    std::wstring wide_command_line = wide(command_line);
+    const BOOL started = CreateProcessW(wide_path.c_str(), wide_command_line.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, env.data(), nullptr, &startup, &child);
     const DWORD start_error = GetLastError();
     close_handle(in.child_end);
     close_handle(out.child_end);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "record_writer.h"
 #include "robust/command_lines.h"
 #include "vexar_run.h"
 
@@ -40,10 +41,13 @@ const std::set<std::string> kNoFlagTable = {
     "help",   "man",    "apropos",   "chshipconfig", "quit",     "cd",        "pwd",      "shell",
     "lstype", "rmtype", "lsreplica", "chmaster",     "lsmaster", "reqmaster", "describe", "rename"};
 
-// A text as it stands inside a record's JSON string.
+// A text as it stands inside a record's JSON string, as the command entries write it.
 std::string InRecord(const std::string &text) {
-    const std::string quoted = nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    return quoted.substr(1, quoted.size() - 2);
+    vx_cmd::RecordWriter record("x");
+    record.text("v", text.c_str());
+    const std::string line = record.line();  // {"command":"x","v":"..."}
+    const std::size_t start = line.find(R"("v":")") + 5;
+    return line.substr(start, line.size() - 2 - start);
 }
 
 size_t InputBytes(const Words &args, const std::string &stdin_text = "") {
@@ -152,7 +156,7 @@ const ExactCase kExact[] = {
     {"empty_command_word", {""}, 2, "", Unrecognized("")},
     {"format_operand", {"lspacket", "%s%n%x"}, 0, LspacketRecord(R"(["%s%n%x"])", 1), ""},
     {"format_value", {"lspacket", "-invob", "%n%n%n%n"}, 0, LspacketRecord("null", 0, 0, R"("%n%n%n%n")"), ""},
-    {"invalid_utf8_is_replaced_in_records", {"lspacket", "a\xFF"}, 0, LspacketRecord("[\"a\xEF\xBF\xBD\"]", 1), ""},
+    {"invalid_utf8_is_escaped_in_records", {"lspacket", "a\xFF"}, 0, LspacketRecord(R"(["a\udcff"])", 1), ""},
     {"help_of_format_word", {"help", "%s%n%x"}, 2, "", "*"},
 #if !defined(_WIN32)
     // An argument file without end is refused, not read forever.

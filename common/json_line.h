@@ -1,0 +1,117 @@
+// Records as one JSON line: the form in which the stand-ins print the records they are
+// handed, shared by every stand-in that prints one.
+#ifndef VX_COMMON_JSON_LINE_H
+#define VX_COMMON_JSON_LINE_H
+
+#include <cstddef>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+namespace vx_json {
+
+// Length of the well-formed UTF-8 sequence at the start of `text`, or 0 when its first
+// byte begins none (a stray continuation byte, an overlong form, a surrogate, a value
+// past U+10FFFF, or a sequence cut short).
+inline std::size_t utf8_sequence_length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // overlong
+        if (lead == 0xED) high = 0x9F;  // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // overlong
+        if (lead == 0xF4) high = 0x8F;  // past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
+inline void append_escape(std::string &out, unsigned code) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04x", code);
+    out += escape;
+}
+
+// A JSON string as the records write it: UTF-8 kept as it is, quotes, backslashes and
+// control characters escaped, and each byte that is not part of well-formed UTF-8
+// written as the lone low surrogate U+DC00 + byte ("\udcff" for 0xFF). No UTF-8 text
+// ever yields such a surrogate, so the original bytes can always be recovered.
+inline void append_string(std::string &out, std::string_view text) {
+    out += '"';
+    while (!text.empty()) {
+        const unsigned char c = static_cast<unsigned char>(text[0]);
+        const std::size_t length = utf8_sequence_length(text);
+        if (length == 0) {
+            append_escape(out, 0xDC00 + c);
+            text.remove_prefix(1);
+            continue;
+        }
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\b': out += "\\b"; break;
+            case '\f': out += "\\f"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20)
+                    append_escape(out, c);
+                else
+                    out.append(text.substr(0, length));
+        }
+        text.remove_prefix(length);
+    }
+    out += '"';
+}
+
+// The compact form of nlohmann's dump, with texts written by append_string.
+inline void append_json(std::string &out, const nlohmann::ordered_json &value) {
+    if (value.is_string()) {
+        append_string(out, value.get_ref<const std::string &>());
+    } else if (value.is_object()) {
+        out += '{';
+        bool first = true;
+        for (const auto &[name, member] : value.items()) {
+            if (!first) out += ',';
+            first = false;
+            append_string(out, name);
+            out += ':';
+            append_json(out, member);
+        }
+        out += '}';
+    } else if (value.is_array()) {
+        out += '[';
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (i != 0) out += ',';
+            append_json(out, value[i]);
+        }
+        out += ']';
+    } else {
+        out += value.dump();  // numbers, booleans, null
+    }
+}
+
+// The compact one-line form of `value` (no newline).
+inline std::string line(const nlohmann::ordered_json &value) {
+    std::string out;
+    append_json(out, value);
+    return out;
+}
+
+}  // namespace vx_json
+
+#endif
