@@ -49,7 +49,7 @@ int run_batch(std::FILE *input, bool stop_on_error) {
 #endif
     stg_area_t *area = stg_area_create();
     if (area == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "Not enough memory to run commands.\n", IMSG_FORMAT_INDEX);
+        report(ToolText::no_memory_for_commands);
         return kExitFailed;
     }
     StreamLines lines(input);

@@ -26,8 +26,9 @@ constexpr const char *kTexts[] = {
     "Argument file \"%s\" names another argument file, \"%s\": argument files do not nest.\n",
     "\"%s\" names no argument file: write \"@path\", or \"@@\" for a word beginning with \"@\".\n",
     "The argument files hold no command word.\n",
+    "Not enough memory to run commands.\n",
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(ToolText::no_command_word) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(ToolText::no_memory_for_commands) + 1);
 
 // No catalog yet: the facility prints the built-in texts.
 constexpr msg_table_t kTable = {nullptr, "vexar", 0, static_cast<uint16_t>(std::size(kTexts)), kTexts, nullptr};

@@ -28,6 +28,7 @@ enum class ToolText : int {
     file_nested,
     file_lone_at,
     no_command_word,
+    no_memory_for_commands,
 };
 
 // The table of the tool's texts, for imsg_print's catalog form.
