@@ -145,7 +145,9 @@ ZORNAKS_API int imsg_sprintf(char *buffer, const char *format, int index, ...);
 /* Tracing is set from the environment, read once per process:
      VX_TRACE      comma-separated facility names ("vx_cmd,vx_cmdsyn"), or "all";
                    a facility named there traces at every level.
-     VX_VERBOSITY  a decimal number, 0 or more; 0 when unset or malformed. */
+     VX_VERBOSITY  a decimal number, 0 or more; 0 when unset or empty. A malformed
+                   value is reported as an error message naming the variable, once,
+                   and ignored (0). */
 /* Nonzero when tracing is on for `facility` at `level` (VX_TRACE). */
 ZORNAKS_API int imsg_should_trace(const char *facility, int level);
 /* The verbosity asked for (VX_VERBOSITY; 0 when unset). */

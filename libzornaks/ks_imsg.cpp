@@ -244,6 +244,10 @@ const char *localized(const msg_table_t *, int, const char *builtin) { return bu
 
 #endif
 
+// A malformed value is reported and ignored, rather than taken as 0 unseen.
+constexpr const char *kMalformedVerbosity =
+    "The environment variable VX_VERBOSITY=\"%s\" is not a decimal number from 0 to 2147483647; it is ignored.\n";
+
 // The settings read from the environment, once per process.
 struct TraceSettings {
     std::string facilities;  // ",a,b," so that a name is found as ",name,"
@@ -272,8 +276,13 @@ TraceSettings read_settings() {
         }
     }
     int32_t verbosity = 0;
-    if (const char *text = std::getenv("VX_VERBOSITY"))
-        if (strutl_strtol(text, 10, &verbosity) == 0 && verbosity > 0) settings.verbosity = verbosity;
+    const char *text = std::getenv("VX_VERBOSITY");
+    if (text != nullptr && text[0] != '\0') {  // set to nothing: as if unset
+        if (strutl_strtol(text, 10, &verbosity) == 0 && verbosity >= 0)
+            settings.verbosity = verbosity;
+        else
+            emit(IMSG_SEV_ERROR, kMalformedVerbosity, text);
+    }
     return settings;
 }
 

@@ -4,15 +4,37 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <string>
 #include <utility>
 
+<<<<<<< HEAD
 #include "json_line.h"
+=======
+#include "libzornaks.h"
+>>>>>>> batch
 
 namespace vx_cmd {
 
 namespace {
 constexpr const char *kStatusVariable = "VX_CMD_STATUS";
 constexpr const char *kPasswordMask = "***";
+<<<<<<< HEAD
+=======
+constexpr const char *kMalformedStatus =
+    "The environment variable VX_CMD_STATUS=\"%s\" is not a decimal number from "
+    "-2147483648 to 2147483647; it is ignored.\n";
+
+// Says once per malformed value, not at every command, that the value is ignored.
+void report_malformed_status(const char *text) {
+    static std::mutex guard;
+    static std::string reported;
+    std::lock_guard<std::mutex> lock(guard);
+    if (reported == text) return;
+    reported = text;
+    imsg_print(IMSG_SEV_ERROR, kMalformedStatus, IMSG_FORMAT_INDEX, text);
+}
+>>>>>>> batch
 
 }  // namespace
 
@@ -77,15 +99,16 @@ int32_t RecordWriter::emit() const {
 
 int32_t command_status() {
     const char *text = std::getenv(kStatusVariable);
+    if (text == nullptr || text[0] == '\0') return 0;  // set to nothing: as if unset
     // Digits with an optional sign, nothing else: strtol alone would skip blanks.
-    if (text == nullptr || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' || text[0] == '+')) {
-        return 0;
+    if (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-' || text[0] == '+') {
+        char *end = nullptr;
+        errno = 0;
+        const long value = std::strtol(text, &end, 10);
+        if (errno == 0 && *end == '\0' && value >= INT32_MIN && value <= INT32_MAX) return static_cast<int32_t>(value);
     }
-    char *end = nullptr;
-    errno = 0;
-    const long value = std::strtol(text, &end, 10);
-    if (errno != 0 || *end != '\0' || value < INT32_MIN || value > INT32_MAX) return 0;
-    return static_cast<int32_t>(value);
+    report_malformed_status(text);
+    return 0;
 }
 
 }  // namespace vx_cmd

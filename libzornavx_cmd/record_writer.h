@@ -1,6 +1,7 @@
 // Record dumps of the command entries: each vx_cmd_<command> prints the record it
 // received as one JSON line on standard output and returns the status named by
-// VX_CMD_STATUS (0 when unset or malformed).
+// VX_CMD_STATUS (0 when unset or empty; a malformed value is reported, naming the
+// variable, and ignored).
 //
 // Writing an entry: one file per command, vx_cmd_<command>.cpp, that names every
 // field of the record in record order, except the prefix's `area`:
@@ -55,7 +56,9 @@ class RecordWriter {
     nlohmann::ordered_json record_;
 };
 
-// The status the entries return: VX_CMD_STATUS as a decimal 32-bit number, else 0.
+// The status the entries return: VX_CMD_STATUS as a decimal 32-bit number, else 0. A
+// value that is no such number is reported as an error message (once for each value
+// met in a row) and ignored.
 int32_t command_status();
 
 }  // namespace vx_cmd

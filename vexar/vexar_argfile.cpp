@@ -5,7 +5,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "libzornaks.h"
+#include "vexar_input.h"
+#include "vexar_messages.h"
 #include "vexar_words.h"
 
 namespace vexar {
@@ -18,10 +19,6 @@ Kind kind_of(const std::string &word) {
     return word.size() > 1 && word[1] == '@' ? Kind::escaped : Kind::file;
 }
 
-void say(const char *format, const char *first, const char *second = "") {
-    imsg_print(IMSG_SEV_ERROR, format, IMSG_FORMAT_INDEX, first, second);
-}
-
 // Far more words than any command line holds.
 constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 constexpr const char *kMaxFileText = "16 MiB";
@@ -30,7 +27,7 @@ constexpr const char *kMaxFileText = "16 MiB";
 std::optional<std::string> read_file(const std::string &path) {
     std::FILE *file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
-        say("Cannot read argument file \"%s\": %s.\n", path.c_str(), std::strerror(errno));
+        report(ToolText::file_unreadable, path.c_str(), std::strerror(errno));
         return std::nullopt;
     }
     std::string text;
@@ -41,7 +38,7 @@ std::optional<std::string> read_file(const std::string &path) {
         // A file without end (/dev/zero, a pipe that never closes) must not hold the tool.
         if (text.size() > kMaxFileBytes) {
             std::fclose(file);
-            say("Cannot read argument file \"%s\": it is larger than %s.\n", path.c_str(), kMaxFileText);
+            report(ToolText::file_too_large, path.c_str(), kMaxFileText);
             return std::nullopt;
         }
     }
@@ -49,7 +46,7 @@ std::optional<std::string> read_file(const std::string &path) {
     const int error = errno;
     std::fclose(file);
     if (failed) {
-        say("Cannot read argument file \"%s\": %s.\n", path.c_str(), std::strerror(error));
+        report(ToolText::file_unreadable, path.c_str(), std::strerror(error));
         return std::nullopt;
     }
     return text;
@@ -59,28 +56,26 @@ std::optional<std::string> read_file(const std::string &path) {
 bool append_file_words(const std::string &path, std::vector<std::string> &words) {
     const std::optional<std::string> text = read_file(path);
     if (!text) return false;
+    const ByteOrderMark mark = byte_order_mark(*text);
     std::string_view rest(*text);
+    rest.remove_prefix(mark.length);
     for (int line_number = 1; !rest.empty(); ++line_number) {
-        const std::size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // files written on Windows
-
-        const SplitLine split = split_words(line);
+        const std::optional<std::string> line = decode_line(take_line(rest, mark.encoding), mark.encoding);
+        if (!line) {
+            report(mark.encoding == Encoding::utf16le ? ToolText::file_not_utf16le : ToolText::file_not_utf8,
+                   path.c_str(), line_number);
+            return false;
+        }
+        const SplitLine split = split_words(*line);
         if (split.error != SplitError::none) {
-            const char *kind = split.error == SplitError::unterminated_single_quote ? "single" : "double";
-            imsg_print(IMSG_SEV_ERROR, "Argument file \"%s\", line %d: missing closing %s quote.\n", IMSG_FORMAT_INDEX,
-                       path.c_str(), line_number, kind);
+            report_split_error_in_file(split.error, path.c_str(), line_number);
             return false;
         }
         for (const std::string &word : split.words) {
             switch (kind_of(word)) {
                 case Kind::plain: words.push_back(word); break;
                 case Kind::escaped: words.push_back(word.substr(1)); break;
-                case Kind::file:
-                    say("Argument file \"%s\" names another argument file, \"%s\": argument files do not nest.\n",
-                        path.c_str(), word.c_str());
-                    return false;
+                case Kind::file: report(ToolText::file_nested, path.c_str(), word.c_str()); return false;
             }
         }
     }
@@ -98,8 +93,7 @@ std::optional<std::vector<std::string>> expand_argument_files(const std::vector<
             case Kind::escaped: expanded.push_back(word.substr(1)); break;
             case Kind::file:
                 if (word.size() == 1) {
-                    say("\"%s\" names no argument file: write \"@path\", or \"@@\" for a word beginning with \"@\".\n",
-                        word.c_str());
+                    report(ToolText::file_lone_at, word.c_str());
                     return std::nullopt;
                 }
                 if (!append_file_words(word.substr(1), expanded)) return std::nullopt;

@@ -86,7 +86,8 @@ int32_t find_slot(const char *word) {
 }
 
 void start_up() {
-    imsg_set_program_name("vexar");
+    imsg_set_program_name(kProgramName);
+    imsg_get_desired_verbosity();
     cmdsyn_set_extra_keywords(kOwnKeywords);
     cmdsyn_set_command_purposes(kPurposes);
 }

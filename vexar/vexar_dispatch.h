@@ -12,6 +12,9 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;  // the command itself reported a failure
 constexpr int kExitSyntax = 2;  // unknown word, unavailable command, or a syntax error
 
+// The name the message facility shows before an error ("vexar: Error: ").
+constexpr const char *kProgramName = "vexar";
+
 // The tool's own words: the commands the library's keyword table has no row for.
 const cmd_keyword_t *own_keywords();
 
@@ -19,8 +22,10 @@ const cmd_keyword_t *own_keywords();
 // own words), or -1.
 int32_t find_slot(const char *word);
 
-// Names the tool in error lines and hands the words without a keyword row to the shared
-// command syntax, so that help finds them too. Called once, first.
+// Names the tool in error lines, has the message facility read its settings from the
+// environment (so that a malformed one is reported before any command runs) and hands
+// the words without a keyword row to the shared command syntax, so that help finds them
+// too. Called once, first.
 void start_up();
 
 // Runs words[0] with words[1..count) as its command line, taking everything it needs

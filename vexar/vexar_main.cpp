@@ -1,6 +1,8 @@
 // vexar: the administration tool for replicated versioned object bases.
 //   vexar WORD ARGS...   runs one command and exits with its status;
-//   vexar                reads commands from standard input, one per line.
+//   vexar [-e]           reads commands from standard input, one per line; with -e
+//                        (--stop-on-error) input that is not a terminal stops at the
+//                        first line that fails.
 // A word "@path" stands for the words of the file at path ("@@" for a word that
 // begins with "@"). The hidden modes --complete-words, --complete-flags WORD and
 // --complete WORD... CURRENT serve the shells' completion scripts.
@@ -9,11 +11,14 @@
 #define WIN32_LEAN_AND_MEAN
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shellapi.h>
 
 #include <cwchar>
 #endif
+
+#include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
@@ -23,8 +28,10 @@
 
 #include "libzornaks.h"
 #include "vexar_argfile.h"
+#include "vexar_batch.h"
 #include "vexar_complete.h"
 #include "vexar_dispatch.h"
+#include "vexar_messages.h"
 #include "vexar_shell.h"
 #include "vexar_utf16.h"
 
@@ -69,18 +76,23 @@ std::optional<std::vector<std::string>> utf8_arguments() {
 #endif
 
 int run(std::vector<std::string> arguments) {
-    if (arguments.size() < 2) return vexar::run_shell(stdin);
     std::vector<char *> argv;
     for (std::string &argument : arguments) argv.push_back(argument.data());
     const int argc = static_cast<int>(argv.size());
+    // The stop option matters only for commands read from standard input; before a
+    // command word it changes nothing, that command being the only one.
+    const bool stop_on_error = argc >= 2 && vexar::is_stop_option(argv[1]);
+    const int first = stop_on_error ? 2 : 1;
+    if (argc <= first)
+        return isatty(fileno(stdin)) != 0 ? vexar::run_shell(stdin) : vexar::run_batch(stdin, stop_on_error);
     // The completion modes see the words as typed, "@" and all.
-    if (vexar::is_completion_mode(argv[1])) return vexar::run_completion_mode(argc - 1, argv.data() + 1);
+    if (vexar::is_completion_mode(argv[first])) return vexar::run_completion_mode(argc - first, argv.data() + first);
 
     const std::optional<std::vector<std::string>> words =
-        vexar::expand_argument_files(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+        vexar::expand_argument_files(std::vector<std::string>(arguments.begin() + first, arguments.end()));
     if (!words) return vexar::kExitSyntax;
     if (words->empty()) {
-        imsg_print(IMSG_SEV_ERROR, "The argument files hold no command word.\n", IMSG_FORMAT_INDEX);
+        vexar::report(vexar::ToolText::no_command_word);
         return vexar::kExitSyntax;
     }
     std::vector<const char *> pointers;

@@ -10,10 +10,9 @@
 
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
-#include "vexar_argfile.h"
 #include "vexar_dispatch.h"
 #include "vexar_editline.h"
-#include "vexar_words.h"
+#include "vexar_line.h"
 
 namespace vexar {
 namespace {
@@ -42,28 +41,6 @@ ssize_t getline(char **line, std::size_t *capacity, std::FILE *input) {
 }
 #endif
 
-// Splits one line and runs it; a line that cannot be split is reported and skipped.
-void run_line(stg_area_t *area, std::string_view line) {
-    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    const SplitLine split = split_words(line);
-    if (split.error != SplitError::none) {
-        const char *kind = split.error == SplitError::unterminated_single_quote ? "single" : "double";
-        imsg_print(IMSG_SEV_ERROR, "Missing closing %s quote; the line was not run.\n", IMSG_FORMAT_INDEX, kind);
-        return;
-    }
-    if (split.words.empty()) return;
-    // Argument files are read here as on the tool's command line; a file that cannot
-    // be read was reported, and the line is not run.
-    const std::optional<std::vector<std::string>> expanded = expand_argument_files(split.words);
-    if (!expanded || expanded->empty()) return;
-
-    std::vector<const char *> words;
-    words.reserve(expanded->size());
-    for (const std::string &word : *expanded) words.push_back(word.c_str());
-    // A failing command does not end the session; its messages said enough.
-    dispatch(area, static_cast<int>(words.size()), words.data());
-}
-
 }  // namespace
 
 int run_shell(std::FILE *input) {
@@ -77,7 +54,7 @@ int run_shell(std::FILE *input) {
     // lines are read plainly even at a terminal.
     if (prompt && isatty(fileno(stdout)) != 0 && line_editing_available()) {
         run_edited_session(input, stdout, [area](std::string_view line) {
-            run_line(area, line);
+            run_command_line(area, line);
             stg_area_reset(area);
             std::fflush(stdout);
         });
@@ -97,7 +74,10 @@ int run_shell(std::FILE *input) {
             if (prompt) std::fputc('\n', stdout);  // leave the terminal on a fresh line
             break;
         }
-        run_line(area, std::string_view(line, static_cast<std::size_t>(length)));
+        std::string_view typed(line, static_cast<std::size_t>(length));
+        if (typed.ends_with('\n')) typed.remove_suffix(1);
+        // A failing command does not end the session; its messages said enough.
+        run_command_line(area, typed);
         stg_area_reset(area);
         // Records and messages of one command appear before the next command's, even
         // when standard output is a pipe.

@@ -12,6 +12,7 @@ bool escapable_in_double_quotes(char c) { return c == '\\' || c == '"' || c == '
 
 SplitLine split_words(std::string_view line) {
     SplitLine result;
+    if (line.find('\0') != std::string_view::npos) return {{}, SplitError::nul_byte};
     std::string word;
     bool in_word = false;  // an empty quoted word ('' or "") still counts as a word
     std::size_t i = 0;
@@ -27,11 +28,10 @@ SplitLine split_words(std::string_view line) {
         } else if (c == '#' && !in_word) {
             break;
         } else if (c == '\\') {
-            // A backslash ending the line joins it to nothing: it disappears.
-            if (i + 1 < n) {
-                if (line[i + 1] != '\n') word += line[i + 1];
-                in_word = true;
-            }
+            // A backslash ending the line would join it to nothing.
+            if (i + 1 == n) return {{}, SplitError::trailing_backslash};
+            if (line[i + 1] != '\n') word += line[i + 1];
+            in_word = true;
             i += 2;
         } else if (c == '\'') {
             const std::size_t close = line.find('\'', i + 1);

@@ -26,6 +26,16 @@ std::string LspacketRecord(const std::string &packets, int count, int detail = 0
            R"(,"dump":0,"invob":null,"endrange":)" + std::to_string(endrange) + "}\n";
 }
 
+// `text` as UTF-16LE bytes after the byte-order mark.
+std::string Utf16le(const std::u16string &text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 struct ArgFileCase {
     const char *label;
     std::map<std::string, std::string> files;  // name in the scratch folder: content
@@ -126,6 +136,49 @@ const ArgFileCase kCases[] = {
      2,
      "",
      "Argument file \"{dir}/a\", line 2: missing closing double quote.\n"},
+    {"trailing_backslash_names_its_line",
+     {{"a", "p1\np2 \\\np3\n"}},
+     {"lspacket", "@{dir}/a"},
+     2,
+     "",
+     "Argument file \"{dir}/a\", line 2: a backslash ends the line with nothing to escape.\n"},
+    {"trailing_backslash_before_crlf",
+     {{"a", "p1 \\\r\n"}},
+     {"lspacket", "@{dir}/a"},
+     2,
+     "",
+     "Argument file \"{dir}/a\", line 1: a backslash ends the line with nothing to escape.\n"},
+    {"nul_byte_names_its_line",
+     {{"a", std::string("p1\np2\0x p3\n", 11)}},
+     {"lspacket", "@{dir}/a"},
+     2,
+     "",
+     "Argument file \"{dir}/a\", line 2: the line holds a NUL byte.\n"},
+    {"utf8_byte_order_mark",
+     {{"list", "\xEF\xBB\xBFp1 caf\xC3\xA9\r\n"}},
+     {"lspacket", "@{dir}/list"},
+     0,
+     LspacketRecord("[\"p1\",\"caf\xC3\xA9\"]", 2),
+     ""},
+    {"utf16le_byte_order_mark",
+     {{"list", Utf16le(u"p1 'caf\u00E9 \u65E5'\r\n\U0001F600\r\n")}},
+     {"lspacket", "@{dir}/list"},
+     0,
+     LspacketRecord("[\"p1\",\"caf\xC3\xA9 \xE6\x97\xA5\",\"\xF0\x9F\x98\x80\"]", 3),
+     ""},
+    {"not_utf8_names_its_line",
+     {{"a", "p1\np\xFF\n"}},
+     {"lspacket", "@{dir}/a"},
+     2,
+     "",
+     "Argument file \"{dir}/a\", line 2: not valid UTF-8 (argument files are read as UTF-8, or as UTF-16LE after its "
+     "byte-order mark).\n"},
+    {"not_utf16le_names_its_line",
+     {{"a", Utf16le(u"p1\r\np\xDC00\r\n")}},
+     {"lspacket", "@{dir}/a"},
+     2,
+     "",
+     "Argument file \"{dir}/a\", line 2: not valid UTF-16LE (the file began with its byte-order mark).\n"},
     {"no_command_word_left",
      {{"empty", "# nothing\n"}},
      {"@{dir}/empty"},
@@ -171,10 +224,23 @@ TEST_F(ArgumentFileAtLarge, InteractiveLinesReadThemToo) {
     Write("a", "p1 'p 2'\n");
     const ProcessResult r =
         RunVexar({}, WithDir("lspacket @{dir}/a\nlspacket @{dir}/missing\nlspacket @@p3\n", Path()));
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(CompactRecordLines(r.out), LspacketRecord(R"(["p1","p 2"])", 2) + LspacketRecord(R"(["@p3"])", 1));
-    EXPECT_EQ(r.err, kErrorPrefix +
+    EXPECT_EQ(r.err, LinePrefix(2) +
                          WithDir("Cannot read argument file \"{dir}/missing\": No such file or directory.\n", Path()));
+}
+
+// A line of standard input whose argument files hold no command word is refused, as on
+// the command line; the file's line is named after the input's.
+TEST_F(ArgumentFileAtLarge, BatchLinesNameTheFileLine) {
+    Write("empty", "# nothing\n");
+    Write("bad", "p1\n'p2\n");
+    const ProcessResult r = RunVexar({}, WithDir("lspacket @{dir}/bad\n@{dir}/empty\nlspacket p3\n", Path()));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(CompactRecordLines(r.out), LspacketRecord(R"(["p3"])", 1));
+    EXPECT_EQ(r.err, LinePrefix(1) +
+                         WithDir("Argument file \"{dir}/bad\", line 2: missing closing single quote.\n", Path()) +
+                         LinePrefix(2) + "The argument files hold no command word.\n");
 }
 
 // The completion modes see the words as typed: an "@" word is not read there.

@@ -202,24 +202,33 @@ TEST_F(ImsgSettings, TracingFollowsTheFacilityList) {
     }
 }
 
+// A malformed verbosity is reported, naming the variable, and taken as 0.
 TEST_F(ImsgSettings, VerbosityIsADecimalNumberOrZero) {
     struct Case {
         const char *verbosity;
         int expected;
+        bool malformed;
     };
-    const Case cases[] = {{nullptr, 0}, {"", 0},   {"1", 1},   {"3", 3},
-                          {"-2", 0},    {"2x", 0}, {"0x2", 0}, {"99999999999", 0}};
+    const Case cases[] = {{nullptr, 0, false}, {"", 0, false},  {"1", 1, false},         {"3", 3, false},
+                          {"0", 0, false},     {"-2", 0, true}, {"2x", 0, true},         {"0x2", 0, true},
+                          {"x", 0, true},      {" 1", 0, true}, {"99999999999", 0, true}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.verbosity ? c.verbosity : "(unset)");
+        const std::string report = c.malformed
+                                       ? std::string("^The environment variable VX_VERBOSITY=\"") + c.verbosity +
+                                             "\" is not a decimal number from 0 to 2147483647; it is "
+                                             "ignored\\.\n$"
+                                       : "^$";
         EXPECT_EXIT(
             {
                 if (c.verbosity)
                     setenv("VX_VERBOSITY", c.verbosity, 1);
                 else
                     unsetenv("VX_VERBOSITY");
+                imsg_get_desired_verbosity();  // read once: a second call says nothing more
                 std::exit(imsg_get_desired_verbosity());
             },
-            testing::ExitedWithCode(c.expected), "");
+            testing::ExitedWithCode(c.expected), report);
     }
 }
 

@@ -162,21 +162,42 @@ TEST(RecordWriter, EmitPrintsOneLine) {
 struct StatusCase {
     std::optional<std::string> value;
     int32_t status;
+    bool malformed;  // reported and ignored
 };
 
 class CommandStatusTest : public testing::TestWithParam<StatusCase> {};
 
+std::string MalformedStatusReport(const std::string &value) {
+    return "The environment variable VX_CMD_STATUS=\"" + value +
+           "\" is not a decimal number from -2147483648 to 2147483647; it is ignored.\n";
+}
+
 TEST_P(CommandStatusTest, ReadsTheEnvironment) {
     EnvGuard status("VX_CMD_STATUS", GetParam().value);
-    EXPECT_EQ(vx_cmd::command_status(), GetParam().status);
+    const standin::Output output = capture([] { return vx_cmd::command_status(); });
+    EXPECT_EQ(output.status, GetParam().status);
+    EXPECT_EQ(output.out, "");
+    EXPECT_EQ(output.err, GetParam().malformed ? MalformedStatusReport(*GetParam().value) : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Statuses, CommandStatusTest,
-                         testing::Values(StatusCase{std::nullopt, 0}, StatusCase{"0", 0}, StatusCase{"5", 5},
-                                         StatusCase{"1001", 1001}, StatusCase{"-3", -3}, StatusCase{"+7", 7},
-                                         StatusCase{"2147483647", INT32_MAX}, StatusCase{"2147483648", 0},
-                                         StatusCase{"", 0}, StatusCase{"abc", 0}, StatusCase{"5x", 0},
-                                         StatusCase{" 5", 0}, StatusCase{"-", 0}));
+                         testing::Values(StatusCase{std::nullopt, 0, false}, StatusCase{"0", 0, false},
+                                         StatusCase{"5", 5, false}, StatusCase{"1001", 1001, false},
+                                         StatusCase{"-3", -3, false}, StatusCase{"+7", 7, false},
+                                         StatusCase{"2147483647", INT32_MAX, false}, StatusCase{"", 0, false},
+                                         StatusCase{"2147483648", 0, true}, StatusCase{"abc", 0, true},
+                                         StatusCase{"5x", 0, true}, StatusCase{" 5", 0, true},
+                                         StatusCase{"-", 0, true}));
+
+// A malformed value is reported once, not at every command; another one is reported again.
+TEST(CommandStatus, MalformedValueReportedOnce) {
+    EnvGuard status("VX_CMD_STATUS", "once");
+    const standin::Output first = capture([] { return vx_cmd::command_status() + vx_cmd::command_status(); });
+    EXPECT_EQ(first.err, MalformedStatusReport("once"));
+    EnvGuard other("VX_CMD_STATUS", "twice");
+    const standin::Output second = capture([] { return vx_cmd::command_status(); });
+    EXPECT_EQ(second.err, MalformedStatusReport("twice"));
+}
 
 // lspacket's entry, as the tool prints it for `lspacket -long p1 p2`.
 TEST(LspacketEntry, PrintsTheRecordAndReturnsTheStatus) {

@@ -239,20 +239,21 @@ TEST(ToolHostileSize, WordOf1MiBThroughTheInteractiveMode) {
     const std::string word = vxrobust::LongWord(1024 * 1024);
     struct Case {
         std::string line;
+        int status;
         std::string out;
         std::string err;
     };
     const Case cases[] = {
-        {"lspacket " + word + "\n", LspacketRecord("[\"" + word + "\"]", 1), ""},
-        {"lspacket '" + word + "'\n", LspacketRecord("[\"" + word + "\"]", 1), ""},
-        {word + "\n", "", Unrecognized(word)},
-        {"lspacket -" + word + "\n", "", "*"},
-        {"lspacket '" + word + "\n", "", "*"},  // the quote is never closed
+        {"lspacket " + word + "\n", 0, LspacketRecord("[\"" + word + "\"]", 1), ""},
+        {"lspacket '" + word + "'\n", 0, LspacketRecord("[\"" + word + "\"]", 1), ""},
+        {word + "\n", 2, "", LinePrefix(1) + UnrecognizedCommand(word)},
+        {"lspacket -" + word + "\n", 2, "", "*"},
+        {"lspacket '" + word + "\n", 2, "", "*"},  // the quote is never closed
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line.substr(0, 20));
         const ProcessResult r = RunVexar({}, c.line);
-        EXPECT_EQ(r.status, 0);  // a failing line does not end the session
+        EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(CompactRecordLines(r.out), c.out);
         if (c.err != "*") {
             EXPECT_EQ(r.err, c.err);
@@ -328,7 +329,7 @@ TEST(ToolHostileSize, LinesRepeatedTenThousandTimesEndAsTwice) {
         }
         const ProcessResult expected = RunVexar({}, twice + "\n");
         const ProcessResult r = RunVexar({}, many + "\n");
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, expected.status);
         EXPECT_EQ(r.err, expected.err);
         EXPECT_EQ(CountOf(r.out, "\n"), CountOf(expected.out, "\n"));
         ExpectBounded(r, many.size());
@@ -340,9 +341,9 @@ TEST(ToolHostileSize, LinesRepeatedTenThousandTimesEndAsTwice) {
 // Format directives typed in the interactive mode are printed as text.
 TEST(ToolHostileInteractive, FormatDirectivesArePrintedAsText) {
     const ProcessResult r = RunVexar({}, "%s%n%x\nlspacket %n%n%n\nlspacket -%s%s%s\nhelp %99999999d\nlspacket '%s\n");
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(CompactRecordLines(r.out), LspacketRecord(R"(["%n%n%n"])", 1));
-    EXPECT_NE(r.err.find(Unrecognized("%s%n%x")), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(LinePrefix(1) + UnrecognizedCommand("%s%n%x")), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("-%s%s%s"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("%99999999d"), std::string::npos) << r.err;
     ExpectBounded(r, 100);
@@ -357,7 +358,7 @@ TEST(ToolHostileInteractive, OddLinesAreEachAnswered) {
         input += std::string(line) + "\n";
     input += "lspacket last\n";
     const ProcessResult r = RunVexar({}, input);
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 2);  // "\\" and "\xFF\xFE" are refused
     EXPECT_NE(r.out.find("\"last\""), std::string::npos) << r.out;
     ExpectBounded(r, input.size());
 }

@@ -105,7 +105,7 @@ TEST_P(Secret, NeverShowsInTheInteractiveMode) {
     for (const auto &env : kEnvironments) {
         SCOPED_TRACE(testing::PrintToString(env));
         const ProcessResult r = RunVexar({}, typed, env);
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.status, GetParam().status == 0 && env.count("VX_CMD_STATUS") != 0 ? 1 : GetParam().status);
         EXPECT_EQ(r.out.find(kSecret), std::string::npos) << r.out;
         EXPECT_EQ(r.err.find(kSecret), std::string::npos) << r.err;
     }

@@ -63,11 +63,11 @@ TEST(Face, ManShowsAnInstalledPageAndSaysWhenThereIsNone) {
 // (without words it either hands over a record or refuses with its usage: never an
 // unknown word, never a crash).
 TEST(Face, EveryCommandRunsOneShotAndInteractively) {
-    const char *commands[] = {"mkreplica",   "syncreplica", "chreplica",       "rmreplica",     "restorereplica",
-                              "mkrptype",    "lspacket",    "dumpoplog",       "lsexport",      "recoverpacket",
-                              "lsepoch",     "chepoch",     "lssetting",       "chsetting",     "lsshipconfig",
-                              "chshipconfig", "syncserver", "vxacl",           "familysyncstatus", "shipinfo",
-                              "syncinfo",    "perfinfo",    "apropos"};
+    const char *commands[] = {"mkreplica",    "syncreplica", "chreplica", "rmreplica",        "restorereplica",
+                              "mkrptype",     "lspacket",    "dumpoplog", "lsexport",         "recoverpacket",
+                              "lsepoch",      "chepoch",     "lssetting", "chsetting",        "lsshipconfig",
+                              "chshipconfig", "syncserver",  "vxacl",     "familysyncstatus", "shipinfo",
+                              "syncinfo",     "perfinfo",    "apropos"};
     std::string session;
     for (const char *command : commands) {
         const auto help = RunVexar({"help", command});
@@ -79,7 +79,7 @@ TEST(Face, EveryCommandRunsOneShotAndInteractively) {
         session += std::string(command) + "\n";
     }
     const auto r = RunVexar({}, session + "quit\n");
-    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.status == 0 || r.status == 2) << r.err;
     EXPECT_EQ(r.err.find("Unrecognized command"), std::string::npos) << r.err;
 }
 

@@ -18,6 +18,9 @@ namespace vxtest {
 // The tool's own prefix before the first line of an error message.
 inline constexpr const char *kErrorPrefix = "vexar: Error: ";
 
+// The prefix of an error message printed while line `number` of standard input runs.
+inline std::string LinePrefix(int number) { return "vexar: line " + std::to_string(number) + ": Error: "; }
+
 // Runs vexar with `args`; `stdin_text` feeds the interactive mode. Variables the tool
 // family reads from the environment (the message catalog's locale and path among them)
 // are cleared unless `env` sets them, so that the caller's environment does not leak

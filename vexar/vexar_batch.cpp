@@ -1,0 +1,77 @@
+#include "vexar_batch.h"
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "libzornacmdsyn.h"
+#include "libzornaks.h"
+#include "vexar_dispatch.h"
+#include "vexar_input.h"
+#include "vexar_line.h"
+#include "vexar_messages.h"
+
+namespace vexar {
+namespace {
+
+// A failed command outweighs refused lines: it may have done part of its work.
+int combined(int so_far, int line_status) {
+    if (so_far == kExitFailed || line_status == kExitFailed) return kExitFailed;
+    return so_far != kExitOk ? so_far : line_status;
+}
+
+// Decodes one line as read and runs it.
+int run_input_line(stg_area_t *area, const std::string &bytes, Encoding encoding) {
+    const std::optional<std::string> line = decode_line(bytes, encoding);
+    if (!line) {
+        report(encoding == Encoding::utf16le ? ToolText::not_utf16le : ToolText::not_utf8);
+        return kExitSyntax;
+    }
+    return run_command_line(area, *line);
+}
+
+}  // namespace
+
+bool is_stop_option(const char *word) {
+    return std::strcmp(word, "-e") == 0 || std::strcmp(word, "--stop-on-error") == 0;
+}
+
+int run_batch(std::FILE *input, bool stop_on_error) {
+#if defined(_WIN32)
+    // Line ends and byte-order marks are read here, and a byte 0x1A (Ctrl-Z) in UTF-16
+    // text must not end the input: no text-mode translation.
+    _setmode(_fileno(input), _O_BINARY);
+#endif
+    stg_area_t *area = stg_area_create();
+    if (area == nullptr) {
+        report(ToolText::no_memory_for_commands);
+        return kExitFailed;
+    }
+    StreamLines lines(input);
+    std::string bytes;
+    int status = kExitOk;
+    for (int number = 1; !cmdsyn_quit_requested() && lines.next(bytes); ++number) {
+        // The facility keeps the name, not a copy: it lives until the line has run.
+        const std::string label = line_label(kProgramName, number);
+        imsg_set_program_name(label.c_str());
+        const int line_status = run_input_line(area, bytes, lines.encoding());
+        imsg_set_program_name(kProgramName);
+        stg_area_reset(area);
+        // Records and messages of one command appear before the next command's.
+        std::fflush(stdout);
+        if (stop_on_error && line_status != kExitOk) {
+            status = line_status;
+            break;
+        }
+        status = combined(status, line_status);
+    }
+    stg_area_release(area);
+    return status;
+}
+
+}  // namespace vexar

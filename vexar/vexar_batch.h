@@ -1,0 +1,24 @@
+// Commands read from standard input that is not a terminal (a script, a pipe), one per
+// line, with no prompt.
+#ifndef VEXAR_BATCH_H
+#define VEXAR_BATCH_H
+
+#include <cstdio>
+
+namespace vexar {
+
+// The tool's options for reading commands from standard input: "-e" or
+// "--stop-on-error" stops at the first line that fails.
+bool is_stop_option(const char *word);
+
+// Runs the lines of `input` until quit, exit or its end. Every message printed while
+// line N runs names it ("vexar: line N: Error: ..."). Returns 0 when every line
+// succeeded, 1 when a command failed in its execution, else 2 when a line was refused
+// (it could not be read or split, or its command was unknown or its syntax wrong).
+// With `stop_on_error`, stops before the next line once a line fails, and returns that
+// line's status.
+int run_batch(std::FILE *input, bool stop_on_error);
+
+}  // namespace vexar
+
+#endif

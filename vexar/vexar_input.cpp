@@ -1,0 +1,176 @@
+#include "vexar_input.h"
+
+#include <cstdint>
+
+namespace vexar {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16leMark = "\xFF\xFE";
+
+bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+bool is_utf8(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length;
+        std::uint32_t code;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (n - i < length) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char c = static_cast<unsigned char>(text[i + k]);
+            if (!is_continuation(c)) return false;
+            code = code << 6 | (c & 0x3F);
+        }
+        if (length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) return false;
+        if (length == 4 && (code < 0x10000 || code > 0x10FFFF)) return false;
+        i += length;
+    }
+    return true;
+}
+
+void append_utf8(std::string &out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | code >> 18);
+        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+std::uint32_t unit_at(std::string_view bytes, std::size_t i) {
+    return static_cast<unsigned char>(bytes[i]) | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1]))
+                                                      << 8;
+}
+
+std::optional<std::string> utf16le_to_utf8(std::string_view bytes) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        std::uint32_t code = unit_at(bytes, i);
+        if (code >= 0xDC00 && code <= 0xDFFF) return std::nullopt;  // a trail without its lead
+        if (code >= 0xD800 && code <= 0xDBFF) {
+            if (i + 4 > bytes.size()) return std::nullopt;
+            const std::uint32_t trail = unit_at(bytes, i + 2);
+            if (trail < 0xDC00 || trail > 0xDFFF) return std::nullopt;
+            code = 0x10000 + ((code - 0xD800) << 10) + (trail - 0xDC00);
+            i += 2;
+        }
+        append_utf8(out, code);
+    }
+    return out;
+}
+
+void remove_line_end(std::string &line) {
+    if (!line.empty() && line.back() == '\n') line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+}
+
+}  // namespace
+
+ByteOrderMark byte_order_mark(std::string_view start) {
+    if (start.starts_with(kUtf16leMark)) return {Encoding::utf16le, kUtf16leMark.size()};
+    if (start.starts_with(kUtf8Mark)) return {Encoding::utf8, kUtf8Mark.size()};
+    return {Encoding::utf8, 0};
+}
+
+std::string_view take_line(std::string_view &rest, Encoding encoding) {
+    std::size_t end = rest.size();
+    if (encoding == Encoding::utf8) {
+        const std::size_t newline = rest.find('\n');
+        if (newline != std::string_view::npos) end = newline + 1;
+    } else {
+        for (std::size_t i = 0; i + 1 < rest.size(); i += 2) {
+            if (rest[i] == '\n' && rest[i + 1] == '\0') {
+                end = i + 2;
+                break;
+            }
+        }
+    }
+    const std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return line;
+}
+
+std::optional<std::string> decode_line(std::string_view bytes, Encoding encoding) {
+    std::optional<std::string> line;
+    if (encoding == Encoding::utf16le) {
+        line = utf16le_to_utf8(bytes);
+    } else if (is_utf8(bytes)) {
+        line.emplace(bytes);
+    }
+    if (line) remove_line_end(*line);
+    return line;
+}
+
+void StreamLines::read_byte_order_mark() {
+    // Reads on only while the bytes so far may still begin a mark, so that a first line
+    // is never waited for beyond its own bytes.
+    while (kUtf8Mark.starts_with(read_ahead_) || kUtf16leMark.starts_with(read_ahead_)) {
+        if (read_ahead_ == kUtf8Mark || read_ahead_ == kUtf16leMark) {
+            encoding_ = byte_order_mark(read_ahead_).encoding;
+            read_ahead_.clear();
+            return;
+        }
+        const int c = std::getc(input_);
+        if (c == EOF) return;
+        read_ahead_ += static_cast<char>(c);
+    }
+}
+
+int StreamLines::next_byte() {
+    if (read_ahead_used_ < read_ahead_.size()) return static_cast<unsigned char>(read_ahead_[read_ahead_used_++]);
+    return std::getc(input_);
+}
+
+bool StreamLines::next(std::string &bytes) {
+    if (!started_) {
+        read_byte_order_mark();
+        started_ = true;
+    }
+    bytes.clear();
+    if (encoding_ == Encoding::utf8) {
+        for (int c = next_byte(); c != EOF; c = next_byte()) {
+            bytes += static_cast<char>(c);
+            if (c == '\n') return true;
+        }
+        return !bytes.empty();
+    }
+    for (int low = next_byte(); low != EOF; low = next_byte()) {
+        bytes += static_cast<char>(low);
+        const int high = next_byte();
+        if (high == EOF) break;  // half a code unit: decode_line refuses it
+        bytes += static_cast<char>(high);
+        if (low == '\n' && high == 0) return true;
+    }
+    return !bytes.empty();
+}
+
+}  // namespace vexar
