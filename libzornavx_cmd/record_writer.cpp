@@ -8,19 +8,14 @@
 #include <string>
 #include <utility>
 
-<<<<<<< HEAD
 #include "json_line.h"
-=======
 #include "libzornaks.h"
->>>>>>> batch
 
 namespace vx_cmd {
 
 namespace {
 constexpr const char *kStatusVariable = "VX_CMD_STATUS";
 constexpr const char *kPasswordMask = "***";
-<<<<<<< HEAD
-=======
 constexpr const char *kMalformedStatus =
     "The environment variable VX_CMD_STATUS=\"%s\" is not a decimal number from "
     "-2147483648 to 2147483647; it is ignored.\n";
@@ -34,7 +29,6 @@ void report_malformed_status(const char *text) {
     reported = text;
     imsg_print(IMSG_SEV_ERROR, kMalformedStatus, IMSG_FORMAT_INDEX, text);
 }
->>>>>>> batch
 
 }  // namespace
 
