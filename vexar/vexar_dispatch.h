@@ -12,11 +12,11 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;  // the command itself reported a failure
 constexpr int kExitSyntax = 2;  // unknown word, unavailable command, or a syntax error
 
-// The tool's own words: the commands the library's keyword table has no row for.
-const cmd_keyword_t *own_keywords();
+// Catalog message "Unrecognized command: ...".
+constexpr int kMsgUnrecognizedCommand = 24;
 
 // The slot a command word leads to (the library's keyword table first, then the tool's
-// own words), or -1.
+// own words of the generated syntax table), or -1.
 int32_t find_slot(const char *word);
 
 // Names the tool in error lines and hands the words without a keyword row to the shared
