@@ -1,31 +1,34 @@
 // The peer: glibc getopt_long_only on the same words, with an option table of the
-// flags the routine's own table declares.
+// flags the routine's own table declares (as the tool's syntax table describes it).
 
 #include <algorithm>
 #include <cstring>
 
 #include "bench.h"
 #include "libzornaks.h"
+#include "libzornavx_cmdsyn.h"
+#include "vexar_syntax.h"
 
 namespace vxbench {
 
 namespace {
 
-// The full names of a routine's flags, in table order, as a capturing parser keeps them.
-std::vector<std::string> captured_flag_names(const Case &c) {
+// The full names of a routine's flags, in table order, from the tool's syntax table.
+std::vector<std::string> flag_names(const Case &c) {
     std::vector<std::string> names;
     if (!c.has_flag_table) return names;
-    stg_area_t *area = stg_area_create();
-    clp_parser_t *capture = clp_parser_create_capture(area);
-    c.routine(capture, area, 0);
-    for (int i = 0; const char *name = clp_captured_flag(capture, i); ++i) names.emplace_back(name + 1);  // no "-"
-    stg_area_release(area);
+    for (int32_t slot = 0; slot < VX_CMDSYN_PROC_SLOTS; ++slot) {
+        if (vx_cmdsyn_proc_table[slot].routine != c.routine) continue;
+        if (const vexar::syntax::Command *command = vexar::syntax::command_in_slot(slot))
+            for (const vexar::syntax::Flag &flag : command->flags) names.emplace_back(flag.name + 1);  // no "-"
+        break;
+    }
     return names;
 }
 
 }  // namespace
 
-GetoptPeer::GetoptPeer(const Case &c) : names_(captured_flag_names(c)) {
+GetoptPeer::GetoptPeer(const Case &c) : names_(flag_names(c)) {
     const std::vector<std::string> valued = split_words(c.value_flags);
     for (const std::string &name : names_) {
         const bool takes_value = std::find(valued.begin(), valued.end(), name) != valued.end();

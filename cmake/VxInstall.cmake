@@ -1,5 +1,6 @@
 # Installation: the library and its C headers, the components it calls (the stand-ins
-# the tool runs with), the tool with its shell completion scripts, a CMake package
+# the tool runs with), the tool with its shell completion scripts and the syntax
+# description of its commands, a CMake package
 # (find_package(zornavx_cmdsyn CONFIG) gives zornavx_cmdsyn::zornavx_cmdsyn) and a
 # pkg-config file (zornavx_cmdsyn.pc). The message catalog is installed by nls/.
 include(GNUInstallDirs)
@@ -54,7 +55,11 @@ string(REGEX REPLACE "/$" "" vx_pc_to_prefix "${vx_pc_to_prefix}")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/zornavx_cmdsyn.pc.in ${PROJECT_BINARY_DIR}/zornavx_cmdsyn.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/zornavx_cmdsyn.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
-# Shell completion, where bash-completion and zsh look for it.
+# Shell completion, where bash-completion, zsh and fish look for it.
 install(FILES ${PROJECT_SOURCE_DIR}/completion/vexar.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME vexar)
 install(FILES ${PROJECT_SOURCE_DIR}/completion/_vexar DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/site-functions)
+install(FILES ${PROJECT_SOURCE_DIR}/completion/vexar.fish DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
+
+# The syntax description of the commands, for other programs (README: "Syntax description").
+install(FILES ${VX_SYNTAX_JSON} DESTINATION ${CMAKE_INSTALL_DATADIR}/vexar)

@@ -87,15 +87,6 @@ ZORNAKS_API int clp_get_next_subarg(clp_parser_t *parser, const char **text);
    terminated). 0: written; nonzero: no flag was read yet. */
 ZORNAKS_API int clp_get_last_flag_name(clp_parser_t *parser, int form, size_t size, char *buffer);
 
-/* Table capture, for tools that list a command's flags (shell completion): a parser
-   without words whose clp_switch_flags checks the table, keeps it, and then refuses it
-   without a message (CLP_REJECTED), so that a syntax routine returns at once. */
-ZORNAKS_API clp_parser_t *clp_parser_create_capture(stg_area_t *area);
-/* The full name of flag `index` (0, 1, ...) of the table a capturing parser kept, in
-   table order ("-long" for "-l[ong]"); NULL past the last flag, before a table was
-   kept, after a malformed table, and for a parser that does not capture. */
-ZORNAKS_API const char *clp_captured_flag(const clp_parser_t *parser, int index);
-
 /* ---- Message facility --------------------------------------------------------- */
 
 /* A library's message catalog. */

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ks_clp_capture.h"
 #include "libzornaks.h"
 
 namespace {
@@ -64,8 +65,12 @@ struct clp_parser {
     const char *list_rest;
     // Table capture: every table is kept and then refused, so that the routine returns.
     bool capture;
-    const char **captured;  // the full names of its flags
+    const Row *captured;
     int captured_count;
+    // Probing: a capture that takes the table and hands out this flag, -1 for none.
+    int probe_flag;
+    bool probe_handed_out;
+    int probe_reading;  // CLP_PROBE_...
 };
 
 namespace {
@@ -414,6 +419,43 @@ bool take_word(clp_parser_t *parser, const char **word) {
     return false;
 }
 
+// ---- Capture and probing -------------------------------------------------------------
+
+// Keeps the table in force for clp_captured_*. A probe goes on with it when it has the
+// flag to hand out; otherwise it is refused quietly, so the routine reads nothing.
+int capture_table(clp_parser_t *parser) {
+    parser->captured = parser->rows;
+    parser->captured_count = parser->row_count;
+    if (parser->probe_flag >= 0 && parser->probe_flag < parser->row_count) return CLP_OK;
+    parser->rows = nullptr;
+    parser->row_count = 0;
+    parser->first_by_initial = nullptr;
+    return CLP_REJECTED;
+}
+
+// A probe's flag reading: the probed flag first, then the end of the line, refused
+// quietly so that the routine stops before its command.
+int probe_next_flag(clp_parser_t *parser, int32_t *code) {
+    if (parser->rows == nullptr) return CLP_DONE;  // no table in force
+    if (parser->probe_handed_out) return CLP_REJECTED;
+    const Row &row = parser->rows[parser->probe_flag];
+    parser->probe_handed_out = true;
+    parser->probe_reading = CLP_PROBE_READS_NOTHING;
+    parser->last_flag = full_name(parser->area, row);
+    if (code != nullptr) *code = row.code;
+    return CLP_OK;
+}
+
+// Notes the first read after the probed flag: a value or a list, if the routine asks.
+void note_probe_reading(clp_parser_t *parser, int reading) {
+    if (parser->probe_handed_out && parser->probe_reading == CLP_PROBE_READS_NOTHING) parser->probe_reading = reading;
+}
+
+const Row *captured_row(const clp_parser_t *parser, int index) {
+    if (parser == nullptr || index < 0 || index >= parser->captured_count) return nullptr;
+    return &parser->captured[index];
+}
+
 }  // namespace
 
 extern "C" {
@@ -468,6 +510,8 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     parser->in_list = false;
     parser->captured = nullptr;
     parser->captured_count = 0;
+    parser->probe_handed_out = false;
+    parser->probe_reading = CLP_PROBE_NOT_REACHED;
 
     const CheckedTable *kept = find_checked(table);
     TableShape shape;
@@ -494,22 +538,7 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     parser->rows = rows;
     parser->row_count = shape.flag_rows;
     parser->first_by_initial = initial_index(rows, shape.flag_rows);
-    if (parser->capture) {
-        // Kept for clp_captured_flag; refused quietly, so the routine reads nothing.
-        const char **names = static_cast<const char **>(
-            stg_alloc(parser->area, sizeof(const char *) * static_cast<size_t>(parser->row_count)));
-        if (names == nullptr) {
-            report_no_memory();
-            return CLP_REJECTED;
-        }
-        for (int i = 0; i < parser->row_count; ++i) names[i] = full_name(parser->area, parser->rows[i]);
-        parser->captured = names;
-        parser->captured_count = parser->row_count;
-        parser->rows = nullptr;
-        parser->row_count = 0;
-        parser->first_by_initial = nullptr;
-        return CLP_REJECTED;
-    }
+    if (parser->capture) return capture_table(parser);
     return CLP_OK;
 }
 
@@ -517,6 +546,7 @@ int clp_get_next_flag_value(clp_parser_t *parser, int reserved, int32_t *code) {
     (void)reserved;
     if (parser == nullptr) return CLP_REJECTED;
     parser->in_list = false;
+    if (parser->capture) return probe_next_flag(parser, code);
     while (!parser->flags_done && parser->position < parser->word_count) {
         const char *word = parser->words[parser->position];
         if (is_end_of_flags(word)) {
@@ -543,6 +573,7 @@ int clp_get_next_flag_value(clp_parser_t *parser, int reserved, int32_t *code) {
 int clp_get_next_arg(clp_parser_t *parser, const char **text) {
     if (text != nullptr) *text = nullptr;
     if (parser == nullptr) return CLP_DONE;
+    if (parser->capture) note_probe_reading(parser, CLP_PROBE_READS_TEXT);
     parser->in_list = false;
     const char *word = nullptr;
     if (!take_word(parser, &word)) return CLP_DONE;
@@ -553,6 +584,7 @@ int clp_get_next_arg(clp_parser_t *parser, const char **text) {
 int clp_get_next_subarg(clp_parser_t *parser, const char **text) {
     if (text != nullptr) *text = nullptr;
     if (parser == nullptr) return CLP_DONE;
+    if (parser->capture) note_probe_reading(parser, CLP_PROBE_READS_LIST);
     if (!parser->in_list) {
         const char *word = nullptr;
         if (!take_word(parser, &word)) return CLP_DONE;
@@ -578,15 +610,39 @@ int clp_get_next_subarg(clp_parser_t *parser, const char **text) {
     return CLP_OK;
 }
 
-clp_parser_t *clp_parser_create_capture(stg_area_t *area) {
+clp_parser_t *clp_parser_create_capture(stg_area_t *area) { return clp_parser_create_probe(area, -1); }
+
+clp_parser_t *clp_parser_create_probe(stg_area_t *area, int flag) {
     clp_parser_t *parser = clp_parser_create(area, 0, nullptr);
-    if (parser != nullptr) parser->capture = true;
+    if (parser == nullptr) return nullptr;
+    parser->capture = true;
+    parser->probe_flag = flag < 0 ? -1 : flag;
+    parser->probe_reading = CLP_PROBE_NOT_REACHED;
     return parser;
 }
 
+int clp_probe_reading(const clp_parser_t *parser) {
+    return parser != nullptr && parser->capture ? parser->probe_reading : CLP_PROBE_NOT_REACHED;
+}
+
 const char *clp_captured_flag(const clp_parser_t *parser, int index) {
-    if (parser == nullptr || index < 0 || index >= parser->captured_count) return nullptr;
-    return parser->captured[index];
+    const Row *row = captured_row(parser, index);
+    return row != nullptr ? full_name(parser->area, *row) : nullptr;
+}
+
+const char *clp_captured_shortest(const clp_parser_t *parser, int index) {
+    const Row *row = captured_row(parser, index);
+    if (row == nullptr) return nullptr;
+    char *shortest = static_cast<char *>(stg_alloc(parser->area, row->prefix_length + 1));
+    if (shortest == nullptr) return nullptr;
+    std::memcpy(shortest, row->spec, row->prefix_length);
+    shortest[row->prefix_length] = '\0';
+    return shortest;
+}
+
+int clp_captured_group(const clp_parser_t *parser, int index) {
+    const Row *row = captured_row(parser, index);
+    return row != nullptr ? row->group + 1 : -1;
 }
 
 int clp_get_last_flag_name(clp_parser_t *parser, int form, size_t size, char *buffer) {

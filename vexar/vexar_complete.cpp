@@ -1,23 +1,18 @@
+// Completion answers from the syntax table generated at build time (vexar_syntax.h):
+// no routine runs and no process starts to learn a command's flags.
+
 #include "vexar_complete.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string_view>
-
-#if !defined(_WIN32)
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
 #include "vexar_dispatch.h"
+#include "vexar_syntax.h"
 
 namespace vexar {
 namespace {
@@ -26,117 +21,46 @@ constexpr const char *kCompleteWords = "--complete-words";
 constexpr const char *kCompleteFlags = "--complete-flags";
 constexpr const char *kComplete = "--complete";
 
-// Catalog message "Unrecognized command: ...".
-constexpr int kMsgUnrecognizedCommand = 24;
-
-// A probe that has not answered by then is given up: a tab key must not hang.
-constexpr int kProbeTimeoutMs = 3000;
-
-// "mkreplica" for the keyword "mkrep[lica]".
-std::string full_word(const char *keyword) {
-    std::string word;
-    for (const char *c = keyword; *c != '\0'; ++c)
-        if (*c != '[' && *c != ']') word += *c;
-    return word;
-}
-
-bool is_plain_name(const std::string &word) {
+bool is_plain_name(std::string_view word) {
     return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
     });
 }
 
-bool begins_with(const std::string &text, const std::string &start) {
-    return text.compare(0, start.size(), start) == 0;
-}
-
 std::vector<std::string> beginning_with(const std::vector<std::string> &candidates, const std::string &current) {
     std::vector<std::string> found;
     for (const std::string &candidate : candidates)
-        if (begins_with(candidate, current)) found.push_back(candidate);
+        if (candidate.compare(0, current.size(), current) == 0) found.push_back(candidate);
     return found;
 }
 
-// The full names of the flag table the slot's routine installs, one per line: the
-// routine runs on a capturing parser, which keeps the table and refuses it.
-[[maybe_unused]] std::string captured_names(int32_t slot) {
-    std::string names;
-    stg_area_t *area = stg_area_create();
-    clp_parser_t *parser = area != nullptr ? clp_parser_create_capture(area) : nullptr;
-    if (parser != nullptr) {
-        vx_cmdsyn_proc_table[slot].routine(parser, area, 0);
-        for (int i = 0; const char *name = clp_captured_flag(parser, i); ++i) names += std::string(name) + "\n";
-    }
-    stg_area_release(area);
-    return names;
-}
-
-#if !defined(_WIN32)
-
-// A routine without a flag table goes on to do its work with the capturing parser (cd
-// changes directory, quit ends the session, others print), so the probe runs in a
-// child of its own, with its input and output on /dev/null; only the names come back.
-std::string probe_in_child(int32_t slot) {
-    int channel[2];
-    if (pipe(channel) != 0) return std::string();
-    std::fflush(stdout);  // nothing buffered is written twice
-    std::fflush(stderr);
-    const pid_t child = fork();
-    if (child < 0) {
-        close(channel[0]);
-        close(channel[1]);
-        return std::string();
-    }
-    if (child == 0) {
-        close(channel[0]);
-        const int null = open("/dev/null", O_RDWR);
-        if (null >= 0) {
-            dup2(null, STDIN_FILENO);
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
-        }
-        const std::string names = captured_names(slot);
-        for (std::size_t written = 0; written < names.size();) {
-            const ssize_t n = write(channel[1], names.data() + written, names.size() - written);
-            if (n <= 0) break;
-            written += static_cast<std::size_t>(n);
-        }
-        _exit(0);
-    }
-    close(channel[1]);
-    std::string names;
-    pollfd wait_for{channel[0], POLLIN, 0};
-    while (poll(&wait_for, 1, kProbeTimeoutMs) > 0) {
-        char buffer[4096];
-        const ssize_t n = read(channel[0], buffer, sizeof buffer);
-        if (n <= 0) break;
-        names.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(channel[0]);
-    kill(child, SIGKILL);  // a child still busy after the time-out; harmless once it has exited
-    waitpid(child, nullptr, 0);
-    return names;
-}
-
-#else
-
-// Windows builds have no completion scripts and no line editing to serve.
-std::string probe_in_child(int32_t) { return std::string(); }
-
-#endif
-
-std::vector<std::string> lines_of(const std::string &text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
+const syntax::Command *command_of(const char *word) {
+    const int32_t slot = find_slot(word);
+    return slot >= 0 ? syntax::command_in_slot(slot) : nullptr;
 }
 
 // help and man take a command word.
 bool takes_command_word(int32_t slot) {
     const cmd_syntax_routine_t routine = vx_cmdsyn_proc_table[slot].routine;
     return routine == vx_cmdsyn_help || routine == vx_cmdsyn_man;
+}
+
+// What the word under the cursor stands for, after the words of the command line
+// before it (the command word first), read as the parser reads them.
+enum class Place { flag, value, operand };
+
+Place place_of_current(const syntax::Command &command, const std::vector<std::string> &before) {
+    bool value_next = false;
+    for (std::size_t i = 1; i < before.size(); ++i) {
+        if (value_next) {
+            value_next = false;
+            continue;
+        }
+        if (before[i] == "--") return Place::operand;
+        const syntax::Flag *flag = syntax::find_flag(command, before[i].c_str());
+        value_next = flag != nullptr && flag->value != syntax::Value::none;
+    }
+    return value_next ? Place::value : Place::flag;
 }
 
 void print_lines(const std::vector<std::string> &lines) {
@@ -147,33 +71,30 @@ void print_lines(const std::vector<std::string> &lines) {
 
 std::vector<std::string> command_words() {
     std::vector<std::string> words;
-    for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), own_keywords()})
-        for (const cmd_keyword_t *row = table; row->keyword != nullptr; ++row) {
-            std::string word = full_word(row->keyword);
-            if (is_plain_name(word)) words.push_back(std::move(word));
-        }
+    for (const syntax::Command &command : syntax::commands()) {
+        words.emplace_back(command.word);
+        for (const char *alias : command.aliases)
+            if (is_plain_name(alias)) words.emplace_back(alias);
+    }
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
     return words;
 }
 
 std::vector<std::string> command_flags(const char *word) {
-    const int32_t slot = find_slot(word);
-    if (slot < 0 || vx_cmdsyn_proc_table[slot].routine == nullptr) return {};
-    // A session asks again at every tab key; a slot's table never changes.
-    static std::map<int32_t, std::vector<std::string>> known;
-    const auto found = known.find(slot);
-    if (found != known.end()) return found->second;
-    return known[slot] = lines_of(probe_in_child(slot));
+    const syntax::Command *command = command_of(word);
+    if (command == nullptr) return {};
+    std::vector<std::string> names;
+    for (const syntax::Flag &flag : command->flags) names.emplace_back(flag.name);
+    return names;
 }
 
 std::vector<std::string> completions(const std::vector<std::string> &before, const std::string &current) {
     if (before.empty()) return beginning_with(command_words(), current);
-    const int32_t slot = find_slot(before[0].c_str());
-    if (slot < 0) return {};
-    if (before.size() == 1 && takes_command_word(slot)) return beginning_with(command_words(), current);
-    const bool flags_ended = std::find(before.begin() + 1, before.end(), "--") != before.end();
-    if (current.empty() || current[0] != '-' || flags_ended) return {};
+    const syntax::Command *command = command_of(before[0].c_str());
+    if (command == nullptr) return {};
+    if (before.size() == 1 && takes_command_word(command->slot)) return beginning_with(command_words(), current);
+    if (current.empty() || current[0] != '-' || place_of_current(*command, before) != Place::flag) return {};
     return beginning_with(command_flags(before[0].c_str()), current);
 }
 

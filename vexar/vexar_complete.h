@@ -1,5 +1,6 @@
 // Completion of command words and flags: for the shells' completion scripts, through
-// the tool's hidden --complete modes, and for the tab key of the interactive mode.
+// the tool's hidden --complete modes, and for the tab key of the interactive mode. The
+// answers come from the syntax table generated at build time (vexar_syntax.h).
 #ifndef VEXAR_COMPLETE_H
 #define VEXAR_COMPLETE_H
 
@@ -19,8 +20,9 @@ std::vector<std::string> command_flags(const char *word);
 
 // What may stand for `current`, the word under the cursor, after `before`, the words
 // typed before it (the command word first): a command word first and after help or
-// man; a flag of the command for a word beginning with "-" before any "--". Only the
-// candidates that begin with `current`.
+// man; a flag of the command for a word beginning with "-" before any "--", unless it
+// stands where the flag before it takes its value. Only the candidates that begin with
+// `current`.
 std::vector<std::string> completions(const std::vector<std::string> &before, const std::string &current);
 
 // True when `word` (the first word after the tool's name) asks for a hidden completion

@@ -15,11 +15,11 @@ constexpr int kExitSyntax = 2;  // unknown word, unavailable command, or a synta
 // The name the message facility shows before an error ("vexar: Error: ").
 constexpr const char *kProgramName = "vexar";
 
-// The tool's own words: the commands the library's keyword table has no row for.
-const cmd_keyword_t *own_keywords();
+// Catalog message "Unrecognized command: ...".
+constexpr int kMsgUnrecognizedCommand = 24;
 
 // The slot a command word leads to (the library's keyword table first, then the tool's
-// own words), or -1.
+// own words of the generated syntax table), or -1.
 int32_t find_slot(const char *word);
 
 // Names the tool in error lines, has the message facility read its settings from the

@@ -1,15 +1,18 @@
-// Shell completion: the bash and zsh scripts ask the tool (vexar --complete), which
-// offers the command words, the command word after help and man, and the flags of the
-// command in full spelling, read from the flag table its routine installs.
+// Shell completion: the bash, zsh and fish scripts ask the tool (vexar --complete),
+// which offers the command words, the command word after help and man, and the flags of
+// the command in full spelling, from the syntax table the build made of the routines'
+// flag tables; it starts no process to answer.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/no_processes.h"
 #include "tool/vexar_run.h"
 
 namespace vxtest {
@@ -24,6 +27,7 @@ std::vector<std::string> Lines(const std::string &text) {
 
 const std::string kBashScript = std::string(VX_SOURCE_DIR) + "/completion/vexar.bash";
 const std::string kZshScript = std::string(VX_SOURCE_DIR) + "/completion/_vexar";
+const std::string kFishScript = std::string(VX_SOURCE_DIR) + "/completion/vexar.fish";
 
 // Runs the bash completion function on `words` (after the tool's name) with the cursor
 // in the last one, and returns COMPREPLY.
@@ -61,6 +65,11 @@ const BashCase kBash[] = {
     {"command_word_after_abbreviated_help", {"h", "chsett"}, {"chsetting"}},
     {"command_word_after_man", {"man", "recover"}, {"recoverpacket"}},
     {"no_flags_after_double_dash", {"lspacket", "--", "-l"}, {}},
+    {"value_of_a_flag_left_to_the_shell", {"mkreplica", "-workdir", "-"}, {}},
+    {"value_of_an_abbreviated_flag", {"lspacket", "-inv", "-"}, {}},
+    {"list_value_left_to_the_shell", {"syncreplica", "-oprange", "-"}, {}},
+    {"flag_after_a_value", {"mkreplica", "-workdir", "-x", "-wor"}, {"-workdir"}},
+    {"flag_after_a_switch", {"lspacket", "-long", "-e"}, {"-endrange"}},
     {"operands_left_to_the_shell", {"lspacket", "p"}, {}},
     {"unknown_command_word", {"bogus", "-"}, {}},
     {"command_without_flag_table", {"cd", "-"}, {}},
@@ -126,15 +135,33 @@ TEST(CommandFlags, UnknownWordIsRefused) {
     EXPECT_EQ(r.err, std::string(kErrorPrefix) + UnrecognizedCommand("bogus_word"));
 }
 
-// A routine without a flag table goes on to work with the capturing parser: it does
-// so where nothing it does can be seen.
-TEST(CommandFlags, CommandsWithoutTablesRunUnseen) {
-    for (const char *word : {"shell", "pwd", "apropos", "help", "describe"}) {
+// Commands without a flag table offer none, and nothing of theirs runs.
+TEST(CommandFlags, CommandsWithoutTablesOfferNone) {
+    for (const char *word : {"shell", "pwd", "cd", "quit", "apropos", "help", "describe"}) {
         SCOPED_TRACE(word);
         const ProcessResult r = RunVexar({"--complete-flags", word});
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, "");
+    }
+}
+
+// The answers come from the tool's table: under a filter that kills a process at its
+// first fork or clone, every mode answers in full.
+TEST(CompletionModes, AnswerWithoutStartingAProcess) {
+    if (!NoProcessFilter().known()) GTEST_SKIP() << "no seccomp filter for this machine";
+    const int forking = forking_shell_status();
+    if (forking == kFilterNotInstalled) GTEST_SKIP() << "seccomp filters cannot be installed here";
+    ASSERT_EQ(forking, -SIGSYS) << "the filter stops a process that starts another";
+
+    const std::vector<std::vector<std::string>> modes = {
+        {"--complete-flags", "mkreplica"}, {"--complete", "mkreplica", "-"}, {"--complete-words"}, {"--complete", ""}};
+    for (const std::vector<std::string> &args : modes) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        const ProcessResult filtered = run_without_new_processes(VEXAR_PATH, args);
+        EXPECT_EQ(filtered.status, 0) << filtered.err;
+        EXPECT_EQ(filtered.out, RunVexar(args).out);
+        EXPECT_GT(Lines(filtered.out).size(), 30u) << "every flag or word";
     }
 }
 
@@ -172,6 +199,55 @@ TEST(ZshCompletion, OffersTheSameCandidates) {
     EXPECT_EQ(ZshCandidates({"h", "chsett"}), std::vector<std::string>{"chsetting"});
     EXPECT_EQ(ZshCandidates({"lspacket", "p"}), std::vector<std::string>{"(files)"}) << "operands are file names";
 }
+
+// fish's own completion of a typed command line (complete -C), in a folder that holds
+// one file, with the tool found on the PATH as a user runs it.
+std::vector<std::string> FishCandidates(const std::string &line) {
+    const std::string program =
+        "source $argv[1]; or exit 9\n"
+        "cd $argv[2]; or exit 9\n"
+        "complete -C $argv[3]\n";
+    const std::string folder = testing::TempDir() + "vx_fish_completion";
+    run_process("/bin/sh", {"-c", "mkdir -p \"$0\" && : > \"$0/p_file.txt\"", folder});
+    const std::string tool_dir = std::string(VEXAR_PATH).substr(0, std::string(VEXAR_PATH).rfind('/'));
+    ProcessOptions options;
+    options.set_env["PATH"] = tool_dir + ":/usr/bin:/bin";
+    options.unset_env = {"XDG_CONFIG_HOME", "fish_complete_path"};
+    const ProcessResult r =
+        run_process(VX_FISH, {"--no-config", "-c", program, "--", kFishScript, folder, line}, options);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    std::vector<std::string> candidates;
+    for (const std::string &out_line : Lines(r.out))
+        candidates.push_back(out_line.substr(0, out_line.find('\t')));  // without a description
+    return candidates;
+}
+
+struct FishCase {
+    const char *label;
+    const char *line;
+    std::vector<std::string> candidates;
+};
+
+const FishCase kFish[] = {
+    {"command_words_sharing_a_start", "vexar sync", {"syncinfo", "syncreplica", "syncserver"}},
+    {"every_flag_in_table_order", "vexar lspacket -", {"-dump", "-invob", "-long", "-short", "-endrange"}},
+    {"flag_by_its_start", "vexar mkrep -pas", {"-password"}},
+    {"command_word_after_help", "vexar h chsett", {"chsetting"}},
+    {"operands_are_file_names", "vexar lspacket p", {"p_file.txt"}},
+    {"value_of_a_flag_is_a_file_name", "vexar lspacket -invob p", {"p_file.txt"}},
+    {"no_flags_after_double_dash", "vexar lspacket -- -l", {}},
+};
+
+class FishCompletion : public testing::TestWithParam<FishCase> {};
+
+TEST_P(FishCompletion, OffersTheSameCandidates) {
+    if (std::string(VX_FISH).empty()) GTEST_SKIP() << "fish is not installed";
+    EXPECT_EQ(FishCandidates(GetParam().line), GetParam().candidates);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, FishCompletion, testing::ValuesIn(kFish),
+                         [](const auto &info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace vxtest

@@ -33,7 +33,7 @@ check("install" "" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 foreach(file bin/vexar include/zornavx_cmdsyn/libzornavx_cmdsyn.h include/zornavx_cmdsyn/libzornaks.h
              ${LIBDIR}/cmake/zornavx_cmdsyn/zornavx_cmdsynConfig.cmake ${LIBDIR}/pkgconfig/zornavx_cmdsyn.pc
              share/locale/C/LC_MESSAGES/vexar_bin share/bash-completion/completions/vexar
-             share/zsh/site-functions/_vexar)
+             share/zsh/site-functions/_vexar share/fish/vendor_completions.d/vexar.fish share/vexar/vexar-syntax.json)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()

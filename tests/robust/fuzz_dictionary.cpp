@@ -19,6 +19,7 @@
 #include "robust/output_sink.h"
 #include "robust/slots.h"
 #include "vexar_dispatch.h"
+#include "vexar_syntax.h"
 
 extern "C" int __real_clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_area_t *area);
 
@@ -96,7 +97,7 @@ int main(int argc, char **argv) {
     for (const clp_flag_desc_t *table : g_tables)
         for (const clp_flag_desc_t *row = table; row->spec != nullptr || row->code != CLP_TABLE_END; ++row)
             if (row->code >= 0) AddSpec(row->spec, flags);
-    for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), vexar::own_keywords()})
+    for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), vexar::syntax::own_keywords()})
         for (const cmd_keyword_t *row = table; row->keyword != nullptr; ++row) AddSpec(row->keyword, commands);
 
     std::ofstream out(argv[1]);

@@ -1,0 +1,286 @@
+#include "describe/syntax_description.h"
+
+#include <cstdio>
+#include <stdexcept>
+#include <utility>
+
+#include "ks_clp_capture.h"
+#include "libzornaks.h"
+
+namespace vxdescribe {
+namespace {
+
+// The word the library exports the routine under, or nullptr for a routine that is not
+// the library's own.
+const char *exported_word(std::span<const ExportedName> exports, cmd_syntax_routine_t routine) {
+    for (const ExportedName &name : exports)
+        if (routine != nullptr && name.routine == routine) return name.word;
+    return nullptr;
+}
+
+// The storage area of one run of a routine.
+class Area {
+  public:
+    Area() : area_(stg_area_create()) {
+        if (area_ == nullptr) throw std::runtime_error("no storage area");
+    }
+    ~Area() { stg_area_release(area_); }
+    Area(const Area &) = delete;
+    Area &operator=(const Area &) = delete;
+    stg_area_t *get() const { return area_; }
+
+  private:
+    stg_area_t *area_;
+};
+
+clp_parser_t *checked(clp_parser_t *parser) {
+    if (parser == nullptr) throw std::runtime_error("no parser");
+    return parser;
+}
+
+// A keyword spec without the dash of a flag spec: "mkrep[lica]" accepts "mkrep" up to
+// "mkreplica"; a spec without a well-formed "[...]" at its end ("exit", "!") only itself.
+struct KeywordSpec {
+    std::string shortest;
+    std::string word;
+};
+
+KeywordSpec parse_keyword(std::string_view spec) {
+    const size_t open = spec.find('[');
+    if (open == std::string_view::npos || spec.back() != ']' || open + 1 >= spec.size() - 1)
+        return {std::string(spec), std::string(spec)};
+    std::string shortest(spec.substr(0, open));
+    return {shortest, shortest + std::string(spec.substr(open + 1, spec.size() - open - 2))};
+}
+
+// The usage text a routine prints on a usage request (both parts where it has two).
+std::string usage_of(cmd_syntax_routine_t routine, const Sources &sources) {
+    if (routine == nullptr) return {};
+    Area area;
+    clp_parser_t *parser = checked(clp_parser_create_capture(area.get()));
+    sources.take_printed();
+    routine(parser, area.get(), SYNTAX_USAGE_FULL);
+    return sources.take_printed();
+}
+
+// The first keyword row of the command's slot that is no alias, or else its first row.
+const cmd_keyword_t *main_row(const cmd_keyword_t *keywords, int32_t slot) {
+    const cmd_keyword_t *first = nullptr;
+    for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
+        if (row->slot != slot) continue;
+        if (row->attr != CMD_KEYWORD_ALIAS) return row;
+        if (first == nullptr) first = row;
+    }
+    return first;
+}
+
+// Names the command: its keyword rows, or else the name its routine is exported under
+// (the commands reached by their full names only). False when no word reaches it.
+bool name_command(const Sources &sources, CommandDescription &command) {
+    const cmd_keyword_t *keywords = sources.keywords;
+    const cmd_keyword_t *main = main_row(keywords, command.slot);
+    if (main == nullptr) {
+        const char *word = exported_word(sources.exports, sources.procs[command.slot].routine);
+        if (word == nullptr) return false;
+        command.word = command.keyword = command.shortest = word;
+        command.own_row = true;
+        return true;
+    }
+    const KeywordSpec spec = parse_keyword(main->keyword);
+    command.keyword = main->keyword;
+    command.word = spec.word;
+    command.shortest = spec.shortest;
+    for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row)
+        if (row != main && row->slot == command.slot && row->attr == CMD_KEYWORD_ALIAS)
+            command.aliases.push_back(parse_keyword(row->keyword).word);
+    return true;
+}
+
+std::string purpose_of(const cmdsyn_purpose_t *purposes, const std::string &word) {
+    for (const cmdsyn_purpose_t *row = purposes; row != nullptr && row->command != nullptr; ++row)
+        if (word == row->command) return row->purpose;
+    return {};
+}
+
+// What the routine reads after flag `index`: it runs on a probe that hands it out.
+Value value_after(cmd_syntax_routine_t routine, int index, const CommandDescription &command,
+                  const FlagDescription &flag) {
+    Area area;
+    clp_parser_t *probe = checked(clp_parser_create_probe(area.get(), index));
+    routine(probe, area.get(), 0);
+    switch (clp_probe_reading(probe)) {
+        case CLP_PROBE_READS_NOTHING: return Value::none;
+        case CLP_PROBE_READS_TEXT: return Value::text;
+        case CLP_PROBE_READS_LIST: return Value::list;
+        default: break;
+    }
+    throw std::runtime_error(command.word + ": the routine never read its flag " + flag.name);
+}
+
+// The flag table the routine installs, and what each flag reads.
+std::vector<FlagDescription> flags_of(cmd_syntax_routine_t routine, const CommandDescription &command,
+                                      const Sources &sources) {
+    Area area;
+    clp_parser_t *capture = checked(clp_parser_create_capture(area.get()));
+    routine(capture, area.get(), 0);
+    std::vector<FlagDescription> flags;
+    for (int i = 0; const char *name = clp_captured_flag(capture, i); ++i) {
+        const char *shortest = clp_captured_shortest(capture, i);
+        if (shortest == nullptr) throw std::runtime_error("no room for a flag's shortest spelling");
+        flags.push_back({name, shortest, Value::none, clp_captured_group(capture, i)});
+    }
+    for (size_t i = 0; i < flags.size(); ++i)
+        flags[i].value = value_after(routine, static_cast<int>(i), command, flags[i]);
+    sources.take_printed();  // what the routine said about its cut-short lines
+    return flags;
+}
+
+void append_string_list(std::string &out, const std::vector<std::string> &texts) {
+    out += "[";
+    for (size_t i = 0; i < texts.size(); ++i) out += (i > 0 ? ", " : "") + json_string(texts[i]);
+    out += "]";
+}
+
+const char *value_enumerator(Value value) {
+    switch (value) {
+        case Value::text: return "Value::text";
+        case Value::list: return "Value::list";
+        case Value::none: break;
+    }
+    return "Value::none";
+}
+
+}  // namespace
+
+const char *value_name(Value value) {
+    switch (value) {
+        case Value::text: return "text";
+        case Value::list: return "list";
+        case Value::none: break;
+    }
+    return "none";
+}
+
+std::vector<CommandDescription> describe(const Sources &sources) {
+    std::vector<CommandDescription> commands;
+    for (int32_t slot = 0; slot < sources.slot_count; ++slot) {
+        const cmd_syntax_routine_t routine = sources.procs[slot].routine;
+        CommandDescription command;
+        command.slot = slot;
+        command.usage = usage_of(routine, sources);
+        if (!name_command(sources, command)) continue;
+        command.purpose = purpose_of(sources.purposes, command.word);
+        if (exported_word(sources.exports, routine) != nullptr) command.flags = flags_of(routine, command, sources);
+        commands.push_back(std::move(command));
+    }
+    return commands;
+}
+
+std::string json_string(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '\r': out += "\\r"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                    out += escaped;
+                } else {
+                    out += c;  // UTF-8 stands as it is
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string cxx_string(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (byte < 0x20 || byte >= 0x7f) {
+            // Three octal digits end the escape whatever follows.
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\%03o", static_cast<unsigned>(byte));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string to_json(const std::vector<CommandDescription> &commands) {
+    std::string out = "{\n  \"format\": 1,\n  \"tool\": \"vexar\",\n  \"commands\": [";
+    for (size_t c = 0; c < commands.size(); ++c) {
+        const CommandDescription &command = commands[c];
+        out += c > 0 ? ",\n    {\n" : "\n    {\n";
+        out += "      \"word\": " + json_string(command.word) + ",\n";
+        out += "      \"slot\": " + std::to_string(command.slot) + ",\n";
+        out += "      \"keyword\": " + json_string(command.keyword) + ",\n";
+        out += "      \"shortest\": " + json_string(command.shortest) + ",\n";
+        out += "      \"aliases\": ";
+        append_string_list(out, command.aliases);
+        out += ",\n      \"purpose\": " + json_string(command.purpose) + ",\n";
+        out += "      \"usage\": " + json_string(command.usage) + ",\n";
+        out += "      \"flags\": [";
+        for (size_t f = 0; f < command.flags.size(); ++f) {
+            const FlagDescription &flag = command.flags[f];
+            out += f > 0 ? ",\n        " : "\n        ";
+            out += "{\"name\": " + json_string(flag.name) + ", \"shortest\": " + json_string(flag.shortest) +
+                   ", \"value\": \"" + value_name(flag.value) + "\", \"group\": " + std::to_string(flag.group) + "}";
+        }
+        out += command.flags.empty() ? "]\n    }" : "\n      ]\n    }";
+    }
+    out += "\n  ]\n}\n";
+    return out;
+}
+
+std::string to_table_source(const std::vector<CommandDescription> &commands) {
+    std::string parts;
+    std::string rows;
+    std::string own;
+    for (const CommandDescription &command : commands) {
+        const std::string slot = std::to_string(command.slot);
+        std::string aliases = "{}";
+        std::string flags = "{}";
+        if (!command.aliases.empty()) {
+            aliases = "kAliases" + slot;
+            parts += "constexpr const char *" + aliases + "[] = {";
+            for (const std::string &alias : command.aliases) parts += cxx_string(alias) + ", ";
+            parts += "};\n";
+        }
+        if (!command.flags.empty()) {
+            flags = "kFlags" + slot;
+            parts += "constexpr Flag " + flags + "[] = {\n";
+            for (const FlagDescription &flag : command.flags)
+                parts += "    {" + cxx_string(flag.name) + ", " + cxx_string(flag.shortest) + ", " +
+                         value_enumerator(flag.value) + ", " + std::to_string(flag.group) + "},\n";
+            parts += "};\n";
+        }
+        rows += "    {" + cxx_string(command.word) + ", " + slot + ", " + cxx_string(command.keyword) + ", " +
+                cxx_string(command.shortest) + ", " + aliases + ", " + flags + "},\n";
+        if (command.own_row) own += "    {" + cxx_string(command.word) + ", " + slot + ", 0},\n";
+    }
+    return "// Generated at build time by vexar_describe from the syntax routines: do not edit.\n"
+           "#include \"vexar_syntax.h\"\n\n"
+           "namespace vexar::syntax {\nnamespace {\n\n" +
+           parts + "\nconstexpr Command kCommands[] = {\n" + rows +
+           "};\n\nconstexpr cmd_keyword_t kOwnKeywords[] = {\n" + own +
+           "    {nullptr, -1, 0},\n};\n\n"
+           "}  // namespace\n\n"
+           "std::span<const Command> commands() { return kCommands; }\n"
+           "const cmd_keyword_t *own_keywords() { return kOwnKeywords; }\n\n"
+           "}  // namespace vexar::syntax\n";
+}
+
+}  // namespace vxdescribe
