@@ -86,11 +86,48 @@ std::string command_name(const Resolved &resolved) {
 
 void say(int severity, const char *text) { imsg_print(severity, "%s", IMSG_FORMAT_INDEX, text); }
 
-void add_command_words(const cmd_keyword_t *keywords, std::vector<std::string> &words) {
-    if (keywords == nullptr) return;
-    for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
-        if (row->attr != CMD_KEYWORD_ALIAS) words.push_back(parse_spec(row->keyword).full());
+// One command of the list: its full name and the other words that reach it, its
+// shortest spelling first ("q"), then its aliases ("exit").
+struct ListedCommand {
+    std::string name;
+    std::vector<std::string> others;
+
+    std::string words() const {
+        std::string text = name;
+        for (size_t i = 0; i < others.size(); ++i) text += (i == 0 ? " (" : ", ") + others[i];
+        return others.empty() ? text : text + ")";
     }
+};
+
+ListedCommand *listed_slot(std::vector<ListedCommand> &listed, const std::vector<int32_t> &slots, int32_t slot) {
+    for (size_t i = 0; i < listed.size(); ++i)
+        if (slots[i] == slot) return &listed[i];
+    return nullptr;
+}
+
+// The commands of one keyword table with every word that reaches each of them: an
+// alias stands beside the command whose slot it shares in the same table.
+void add_commands(const cmd_keyword_t *keywords, std::vector<ListedCommand> &commands) {
+    if (keywords == nullptr) return;
+    std::vector<ListedCommand> listed;
+    std::vector<int32_t> slots;
+    for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
+        if (row->attr == CMD_KEYWORD_ALIAS) continue;
+        const KeywordSpec spec = parse_spec(row->keyword);
+        ListedCommand command{spec.full(), {}};
+        if (!spec.optional.empty()) command.others.emplace_back(spec.required);
+        listed.push_back(std::move(command));
+        slots.push_back(row->slot);
+    }
+    for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
+        if (row->attr != CMD_KEYWORD_ALIAS) continue;
+        const std::string alias = parse_spec(row->keyword).full();
+        if (ListedCommand *command = listed_slot(listed, slots, row->slot))
+            command->others.push_back(alias);
+        else
+            listed.push_back({alias, {}});  // an alias of nothing listed is a word of its own
+    }
+    commands.insert(commands.end(), listed.begin(), listed.end());
 }
 
 std::atomic<const cmdsyn_purpose_t *> g_purposes{nullptr};
@@ -102,20 +139,34 @@ const char *purpose_of(const std::string &word) {
     return nullptr;
 }
 
+// Wide enough for "syncreplica (sync)"; longer word lists push their purpose along.
+constexpr int kWordsColumn = 18;
+
 int32_t list_commands(const cmd_keyword_t *keywords) {
-    std::vector<std::string> words;
-    add_command_words(keywords, words);
-    add_command_words(g_extra_keywords.load(std::memory_order_acquire), words);
-    std::sort(words.begin(), words.end());
-    words.erase(std::unique(words.begin(), words.end()), words.end());
+    std::vector<ListedCommand> commands;
+    add_commands(keywords, commands);
+    add_commands(g_extra_keywords.load(std::memory_order_acquire), commands);
+    std::stable_sort(commands.begin(), commands.end(),
+                     [](const ListedCommand &a, const ListedCommand &b) { return a.name < b.name; });
+    commands.erase(std::unique(commands.begin(), commands.end(),
+                               [](const ListedCommand &a, const ListedCommand &b) { return a.name == b.name; }),
+                   commands.end());
     imsg_print(IMSG_SEV_PLAIN, "Commands (\"help command\" shows a command's usage):\n", IMSG_FORMAT_INDEX);
-    for (const std::string &word : words) {
-        const char *purpose = purpose_of(word);
+    for (const ListedCommand &command : commands) {
+        const char *purpose = purpose_of(command.name);
         if (purpose != nullptr)
-            imsg_print(IMSG_SEV_PLAIN, "  %-18s %s\n", IMSG_FORMAT_INDEX, word.c_str(), purpose);
+            imsg_print(IMSG_SEV_PLAIN, "  %-*s %s\n", IMSG_FORMAT_INDEX, kWordsColumn, command.words().c_str(),
+                       purpose);
         else
-            imsg_print(IMSG_SEV_PLAIN, "  %s\n", IMSG_FORMAT_INDEX, word.c_str());
+            imsg_print(IMSG_SEV_PLAIN, "  %s\n", IMSG_FORMAT_INDEX, command.words().c_str());
     }
+    const bool any_others = std::any_of(commands.begin(), commands.end(),
+                                        [](const ListedCommand &command) { return !command.others.empty(); });
+    if (any_others)
+        imsg_print(IMSG_SEV_PLAIN,
+                   "A word in parentheses runs the same command, as does any spelling between the\n"
+                   "shortest one and the full name.\n",
+                   IMSG_FORMAT_INDEX);
     return 0;
 }
 

@@ -379,7 +379,47 @@ const char *nearest_name(clp_parser_t *parser, const char *word, size_t length) 
     return nearest != nullptr ? nearest : related;
 }
 
+// Appends `part` to a list in the area being grown as "a", "a or b", "a, b or c".
+char *append_listed(stg_area_t *area, char *list, const char *part, size_t part_length, bool last) {
+    const size_t had = list != nullptr ? std::strlen(list) : 0;
+    const char *separator = had == 0 ? "" : last ? " or " : ", ";
+    const size_t separator_length = std::strlen(separator);
+    char *grown = static_cast<char *>(stg_alloc(area, had + separator_length + part_length + 1));
+    if (grown == nullptr) return nullptr;
+    if (had > 0) std::memcpy(grown, list, had);
+    std::memcpy(grown + had, separator, separator_length);
+    std::memcpy(grown + had + separator_length, part, part_length);
+    grown[had + separator_length + part_length] = '\0';
+    return grown;
+}
+
+// A word that begins a flag's full name but stops before its shortest spelling ("-pa"
+// for "-pas[sword]") is refused for exactly that, naming every flag it begins. False
+// when the word begins no flag so, or the area is short.
+bool refuse_too_short(clp_parser_t *parser, const char *word, size_t length) {
+    int count = 0;
+    for (int i = 0; i < parser->row_count; ++i) {
+        const Row &row = parser->rows[i];
+        if (length < row.prefix_length && same_chars(word, row.spec, length)) ++count;
+    }
+    if (count == 0) return false;
+    char *names = nullptr;
+    char *spellings = nullptr;
+    for (int i = 0, listed = 0; i < parser->row_count; ++i) {
+        const Row &row = parser->rows[i];
+        if (length >= row.prefix_length || !same_chars(word, row.spec, length)) continue;
+        const bool last = ++listed == count;
+        const char *full = full_name(parser->area, row);
+        names = append_listed(parser->area, names, full, std::strlen(full), last);
+        spellings = append_listed(parser->area, spellings, row.spec, row.prefix_length, last);
+        if (names == nullptr || spellings == nullptr) return false;
+    }
+    imsg_print(IMSG_SEV_ERROR, "\"%s\" is too short for %s; type at least %s\n", -1, word, names, spellings);
+    return true;
+}
+
 int refuse_unrecognized(clp_parser_t *parser, const char *word, size_t length) {
+    if (refuse_too_short(parser, word, length)) return CLP_REJECTED;
     if (const char *suggestion = nearest_name(parser, word, length))
         imsg_print(IMSG_SEV_ERROR, "Unrecognized option \"%s\"; did you mean %s?\n", -1, word, suggestion);
     else

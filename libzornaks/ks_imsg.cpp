@@ -210,6 +210,16 @@ bool read_conversion(const char *&p, Conversion &conversion) {
     }
 }
 
+// True when both texts end a line, or neither does: a translation that drops the final
+// newline would run the next message on in the same line.
+[[maybe_unused]] bool same_line_end(const char *builtin, const char *translated) {
+    const size_t builtin_length = std::strlen(builtin);
+    const size_t translated_length = std::strlen(translated);
+    const bool builtin_ends = builtin_length > 0 && builtin[builtin_length - 1] == '\n';
+    const bool translated_ends = translated_length > 0 && translated[translated_length - 1] == '\n';
+    return builtin_ends == translated_ends;
+}
+
 #if !defined(_WIN32)
 
 // Catalogs are opened once per process and kept open, failed opens included, so that
@@ -227,13 +237,14 @@ nl_catd open_catalog(const char *name) {
 }
 
 // The catalog's text for message `index` of `table`, when it may stand in for the
-// built-in text; otherwise the built-in text.
+// built-in text (the same conversions, the same line end); otherwise the built-in text.
 const char *localized(const msg_table_t *table, int index, const char *builtin) {
     if (table->catalog_name == nullptr || table->catalog_name[0] == '\0' || table->numbers == nullptr) return builtin;
     const nl_catd catalog = open_catalog(table->catalog_name);
     if (catalog == reinterpret_cast<nl_catd>(-1)) return builtin;
     const char *text = catgets(catalog, table->set_number, table->numbers[index], builtin);
-    if (text == nullptr || text == builtin || !same_conversions(builtin, text)) return builtin;
+    if (text == nullptr || text == builtin || !same_conversions(builtin, text) || !same_line_end(builtin, text))
+        return builtin;
     return text;
 }
 

@@ -9,6 +9,7 @@
 #include "libzornacmdsyn.h"
 #include "libzornavx_cmdsyn.h"
 #include "vexar_purposes.h"
+#include "vexar_suggest.h"
 #include "vexar_syntax.h"
 #include "vx_cmd_args.h"
 
@@ -18,6 +19,13 @@ namespace {
 // The tool's own words, never looked up as command words.
 bool is_version_word(const char *word) {
     return std::strcmp(word, "-version") == 0 || std::strcmp(word, "--version") == 0;
+}
+
+// The spellings newcomers try for help; they show what "help" shows.
+bool is_help_option(const char *word) {
+    for (const char *option : {"--help", "-help", "-h", "-?"})
+        if (std::strcmp(word, option) == 0) return true;
+    return false;
 }
 
 int exit_status_of(int32_t status) {
@@ -42,7 +50,7 @@ void start_up() {
 }
 
 int dispatch(stg_area_t *area, int count, const char *const *words) {
-    const char *word = words[0];
+    const char *word = is_help_option(words[0]) ? "help" : words[0];
     if (is_version_word(word)) {
         libzornavx_cmdsyn_print_verid();
         return kExitOk;
@@ -50,6 +58,7 @@ int dispatch(stg_area_t *area, int count, const char *const *words) {
     const int32_t slot = find_slot(word);
     if (slot < 0) {
         imsg_print(IMSG_SEV_ERROR, _vx_cmdsyn_vexar_msg_table_adr(), kMsgUnrecognizedCommand, word);
+        suggest_command_words(word);
         return kExitSyntax;
     }
     const cmd_syntax_routine_t routine = vx_cmdsyn_proc_table[slot].routine;

@@ -6,11 +6,19 @@
 
 #include "libzornacmdsyn.h"
 #include "vexar_complete.h"
+#include "vexar_filenames.h"
 #include "vexar_words.h"
 
 #if VX_HAVE_LIBEDIT
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <histedit.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "vexar_interrupt.h"
 #endif
 
 namespace vexar {
@@ -80,6 +88,52 @@ std::string history_path() {
     return home != nullptr && home[0] != '\0' ? std::string(home) + kHistoryName : std::string();
 }
 
+// ---- The history file ----------------------------------------------------------------
+//
+// ~/.vexar_history is read and written only as a regular file of its own: a symbolic link
+// there is never followed (neither read through nor written through), and anything else
+// that stands there is left alone. A new history is written beside it and renamed over
+// it, so that a crash or a full disk leaves the old one whole; a file the tool did not
+// create keeps the mode it had, one it creates is readable by the user only.
+
+void load_history(const LineEditor &ed, History *past, const std::string &path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return;  // none yet, or a link
+    struct stat info {};
+    HistEvent event;
+    // The file opened, not whatever stands at the path by now.
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        ed.history(past, &event, H_LOAD, ("/dev/fd/" + std::to_string(fd)).c_str());
+    close(fd);
+}
+
+bool save_history(const LineEditor &ed, History *past, const std::string &path) {
+    struct stat before {};
+    const bool existed = lstat(path.c_str(), &before) == 0;
+    if (existed && !S_ISREG(before.st_mode)) return false;
+    if (!existed && errno != ENOENT) return false;
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());  // a new file, mode 0600
+    if (fd < 0) return false;
+    std::FILE *out = fdopen(fd, "w");
+    if (out == nullptr) {
+        close(fd);
+        unlink(temporary.c_str());
+        return false;
+    }
+    HistEvent event;
+    bool written = ed.history(past, &event, H_SAVE_FP, out) >= 0;
+    // The editor makes what it writes 0600; a history the user made keeps its mode.
+    if (existed) written = fchmod(fd, before.st_mode & 07777) == 0 && written;
+    written = std::fflush(out) == 0 && std::ferror(out) == 0 && fsync(fd) == 0 && written;
+    written = std::fclose(out) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
 std::string common_start(const std::vector<std::string> &candidates) {
     std::string common = candidates.front();
     for (const std::string &candidate : candidates) {
@@ -90,7 +144,8 @@ std::string common_start(const std::vector<std::string> &candidates) {
     return common;
 }
 
-// The tab key: a single candidate is completed with a blank after it; several are
+// The tab key: a command word, a flag, or else a file name for an operand. A single
+// candidate is completed with a blank after it (a folder with its "/"); several are
 // completed as far as they agree, and listed below the line when they agree no further.
 unsigned char complete_key(EditLine *editor, int) {
     const LineEditor &ed = *line_editor();
@@ -101,11 +156,14 @@ unsigned char complete_key(EditLine *editor, int) {
     if (before.error != SplitError::none) return CC_ERROR;
     const std::string current(typed.substr(start));
 
-    const std::vector<std::string> candidates = completions(before.words, current);
+    std::vector<std::string> candidates = completions(before.words, current);
+    if (candidates.empty()) candidates = operand_completions(before.words, current);
     if (candidates.empty()) return CC_ERROR;
     const std::string common = common_start(candidates);
     if (candidates.size() == 1) {
-        ed.el_insertstr(editor, (common.substr(current.size()) + " ").c_str());
+        // A folder is completed up to its "/", ready for a name in it.
+        const bool folder = common.back() == '/';
+        ed.el_insertstr(editor, (common.substr(current.size()) + (folder ? "" : " ")).c_str());
         return CC_REFRESH;
     }
     if (common.size() > current.size()) {
@@ -134,7 +192,7 @@ void run_edited_session(std::FILE *input, std::FILE *output, const std::function
     ed.history(past, &event, H_SETSIZE, kHistorySize);
     ed.history(past, &event, H_SETUNIQUE, 1);
     const std::string path = history_path();
-    if (!path.empty()) ed.history(past, &event, H_LOAD, path.c_str());  // none yet the first time
+    if (!path.empty()) load_history(ed, past, path);
 
     ed.el_set(editor, EL_EDITOR, "emacs");
     ed.el_set(editor, EL_SIGNAL, 1);  // the terminal is restored when a signal ends the tool
@@ -148,7 +206,18 @@ void run_edited_session(std::FILE *input, std::FILE *output, const std::function
 
     while (!cmdsyn_quit_requested()) {
         int length = 0;
-        const char *text = ed.el_gets(editor, &length);
+        const char *text = nullptr;
+        {
+            const PromptRead at_prompt;
+            text = ed.el_gets(editor, &length);
+            // The read returns nothing when Ctrl-C cut it short.
+            if ((text == nullptr || length <= 0) && at_prompt.interrupted()) {
+                // Ctrl-C: the line being typed is dropped and a fresh prompt shown.
+                std::fputs("^C\n", output);
+                std::fflush(output);
+                continue;
+            }
+        }
         if (text == nullptr || length <= 0) {
             std::fputc('\n', output);  // leave the terminal on a fresh line
             break;
@@ -161,9 +230,8 @@ void run_edited_session(std::FILE *input, std::FILE *output, const std::function
         const std::size_t last = kept.find_last_not_of(" \t");
         if (last != std::string::npos && !holds_password(kept)) {
             ed.history(past, &event, H_ENTER, kept.substr(0, last + 1).c_str());
-            // Saved at once (and readable by the user only), so that a session that is
-            // killed keeps what it had.
-            if (!path.empty()) ed.history(past, &event, H_SAVE, path.c_str());
+            // Saved at once, so that a session that is killed keeps what it had.
+            if (!path.empty()) save_history(ed, past, path);
         }
         run(kept);
     }

@@ -12,6 +12,7 @@
 #include "libzornaks.h"
 #include "vexar_dispatch.h"
 #include "vexar_editline.h"
+#include "vexar_interrupt.h"
 #include "vexar_line.h"
 
 namespace vexar {
@@ -41,6 +42,21 @@ ssize_t getline(char **line, std::size_t *capacity, std::FILE *input) {
 }
 #endif
 
+// The next line of `input`, or -1 at its end. At a terminal a prompt comes first, and
+// Ctrl-C drops the line being typed (the terminal throws it away) and prompts again.
+ssize_t read_line(char **line, std::size_t *capacity, std::FILE *input, bool prompt) {
+    if (!prompt) return getline(line, capacity, input);
+    for (;;) {
+        const PromptRead at_prompt;
+        std::fputs(kPrompt, stdout);
+        std::fflush(stdout);
+        const ssize_t length = getline(line, capacity, input);
+        if (length >= 0 || !at_prompt.interrupted()) return length;
+        std::clearerr(input);
+        std::fputc('\n', stdout);
+    }
+}
+
 }  // namespace
 
 int run_shell(std::FILE *input) {
@@ -65,11 +81,7 @@ int run_shell(std::FILE *input) {
     char *line = nullptr;
     std::size_t capacity = 0;
     while (!cmdsyn_quit_requested()) {
-        if (prompt) {
-            std::fputs(kPrompt, stdout);
-            std::fflush(stdout);
-        }
-        const ssize_t length = getline(&line, &capacity, input);
+        const ssize_t length = read_line(&line, &capacity, input, prompt);
         if (length < 0) {
             if (prompt) std::fputc('\n', stdout);  // leave the terminal on a fresh line
             break;

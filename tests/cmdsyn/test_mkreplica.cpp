@@ -332,6 +332,15 @@ TEST_P(MkreplicaParserRefuses, OnlyTheUsageFollows) {
         EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << "no message of the routine's own: " << r.msgs[i];
 }
 
+// A flag cut shorter than its shortest spelling is named with that spelling rather than
+// taken for an unrelated flag.
+TEST(Mkreplica, FlagCutTooShortNamesItsShortestSpelling) {
+    const auto r = run(vx_cmdsyn_mkreplica, {"-export", "-workdir", "w", "-pa", "x"});
+    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
+    EXPECT_EQ(r.command, "");
+    EXPECT_EQ(r.msgs, (std::vector<std::string>{"Efmt:\"-pa\" is too short for -password; type at least -pas", "U95"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Groups, MkreplicaParserRefuses,
                          testing::Values(std::vector<std::string>{"-export", "-import"},
                                          std::vector<std::string>{"-vob", "v", "-stgloc", "s"},

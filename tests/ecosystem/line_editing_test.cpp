@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -31,12 +32,22 @@ long long NowMs() {
     return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
+// How the tool meets its terminal.
+struct TerminalSetup {
+    // Standard output is a pipe: the lines are read plainly, without the line editor.
+    bool plain_output = false;
+    // Files the tool writes cannot grow past this many bytes (-1: no limit), as on a
+    // full disk.
+    long long file_size_limit = -1;
+    // The tool is killed at its first fork or clone when this is given.
+    const NoProcessFilter *no_processes = nullptr;
+};
+
 // vexar on a pseudo-terminal, with HOME set to `home` and the caller's settings of the
-// tool family, the locale and the line editor left out; killed at its first fork or
-// clone when `no_processes` is given.
+// tool family, the locale and the line editor left out.
 class Terminal {
   public:
-    explicit Terminal(const std::string &home, const NoProcessFilter *no_processes = nullptr) {
+    explicit Terminal(const std::string &home, const TerminalSetup &setup = {}) {
         std::vector<std::string> env;
         for (char **entry = environ; *entry != nullptr; ++entry) {
             const std::string text(*entry);
@@ -57,11 +68,28 @@ class Terminal {
         winsize size{};
         size.ws_row = 24;
         size.ws_col = 200;  // wide enough that no line wraps
+        int output[2] = {-1, -1};
+        if (setup.plain_output && pipe(output) != 0) return;
         pid_ = forkpty(&master_, nullptr, nullptr, &size);
         if (pid_ == 0) {
-            if (no_processes != nullptr && !no_processes->install()) _exit(kFilterNotInstalled);
+            if (setup.plain_output) {
+                dup2(output[1], STDOUT_FILENO);
+                close(output[0]);
+                close(output[1]);
+            }
+            if (setup.file_size_limit >= 0) {
+                const rlimit limit{static_cast<rlim_t>(setup.file_size_limit),
+                                   static_cast<rlim_t>(setup.file_size_limit)};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the tool
+            }
+            if (setup.no_processes != nullptr && !setup.no_processes->install()) _exit(kFilterNotInstalled);
             execve(program, argv, envp.data());
             _exit(127);
+        }
+        if (setup.plain_output) {
+            close(output[1]);
+            output_pipe_ = output[0];
         }
     }
     ~Terminal() {
@@ -70,6 +98,7 @@ class Terminal {
             waitpid(pid_, nullptr, 0);
         }
         if (master_ >= 0) close(master_);
+        if (output_pipe_ >= 0) close(output_pipe_);
     }
     bool Started() const { return pid_ > 0 && master_ >= 0; }
 
@@ -120,23 +149,45 @@ class Terminal {
         return -1;
     }
 
+    // Types Ctrl-C until a fresh prompt comes: one typed after the tool echoed a key but
+    // before it waits for the next reaches no read to cut short.
+    bool Interrupt() {
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            Type("\x03");
+            if (WaitFor(kPrompt, 1500)) return true;
+        }
+        return false;
+    }
+
     const std::string &Output() const { return output_; }
 
   private:
     static constexpr const char *kPrompt = "vexar> ";
 
+    // Reads what the terminal, and the output pipe if there is one, have for us.
     bool ReadSome(int timeout_ms) {
-        pollfd fd{master_, POLLIN, 0};
-        if (poll(&fd, 1, timeout_ms) <= 0) return false;
-        char buffer[4096];
-        const ssize_t n = read(master_, buffer, sizeof buffer);
-        if (n <= 0) return false;  // the tool left and closed the terminal
-        output_.append(buffer, static_cast<std::size_t>(n));
-        return true;
+        pollfd fds[2] = {{master_, POLLIN, 0}, {output_pipe_, POLLIN, 0}};
+        if (poll(fds, output_pipe_ >= 0 ? 2 : 1, timeout_ms) <= 0) return false;
+        bool got = false;
+        for (const pollfd &fd : fds) {
+            if (fd.fd < 0 || fd.revents == 0) continue;
+            char buffer[4096];
+            const ssize_t n = read(fd.fd, buffer, sizeof buffer);
+            if (n > 0) {
+                output_.append(buffer, static_cast<std::size_t>(n));
+                got = true;
+            } else if (fd.fd == output_pipe_) {  // the tool left: only the terminal is read on
+                close(output_pipe_);
+                output_pipe_ = -1;
+                got = true;
+            }
+        }
+        return got;
     }
 
     pid_t pid_ = -1;
     int master_ = -1;
+    int output_pipe_ = -1;
     int status_ = -10000;  // below 0 until the tool left
     std::string output_;
     std::size_t mark_ = 0;
@@ -176,7 +227,9 @@ TEST_P(LineEditingCompletion, TabCompletes) {
     const NoProcessFilter no_processes;
     if (!no_processes.known() || forking_shell_status() == kFilterNotInstalled)
         GTEST_SKIP() << "no seccomp filter here";
-    Terminal terminal(Path(), &no_processes);
+    TerminalSetup setup;
+    setup.no_processes = &no_processes;
+    Terminal terminal(Path(), setup);
     ASSERT_TRUE(terminal.Started());
     for (const TypedLine &line : GetParam().lines)
         ASSERT_TRUE(terminal.Line(line.keys, line.expect)) << "waiting for " << line.expect << " in\n"
@@ -187,6 +240,34 @@ TEST_P(LineEditingCompletion, TabCompletes) {
 
 INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingCompletion, testing::ValuesIn(kCompletions),
                          [](const auto &info) { return std::string(info.param.label); });
+
+// Tab on an operand completes a file name, as a shell does: a file with a blank after
+// it, a folder with its "/", several names as far as they agree; a flag never.
+class LineEditingFileNames : public ScratchTest {};
+
+TEST_F(LineEditingFileNames, TabCompletesOperandsFromTheFiles) {
+    Write("single_file.txt", "");
+    Write("packets/one.pkt", "");
+    Write("packets/other.pkt", "");
+    Write("with blank", "");
+    Write(".hidden_file", "");
+    const std::string folder = Path() + "/";
+    Terminal terminal(Path());
+    ASSERT_TRUE(terminal.Started());
+    const TypedLine lines[] = {
+        {"lspacket " + folder + "sing\t\r", LspacketRecordPart(folder + "single_file.txt", 0, 0)},
+        {"lspacket " + folder + "pack\tone\t\r", LspacketRecordPart(folder + "packets/one.pkt", 0, 0)},
+        {"lspacket " + folder + "packets/o\t\t", "packets/one.pkt  " + folder + "packets/other.pkt"},
+        {"\x15lspacket -l " + folder + "w\t\r", LspacketRecordPart(folder + "with blank", 2, 0)},
+        {"lspacket " + folder + ".h\t\r", LspacketRecordPart(folder + ".hidden_file", 0, 0)},
+        {"lspacket -- " + folder + "si\t\r", LspacketRecordPart(folder + "single_file.txt", 0, 0)},
+    };
+    for (const TypedLine &line : lines)
+        ASSERT_TRUE(terminal.Line(line.keys, line.expect)) << "waiting for " << line.expect << " in\n"
+                                                           << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+}
 
 // ---- History ------------------------------------------------------------------------
 
@@ -260,6 +341,114 @@ TEST_P(LineEditingPassword, NeverKeptInTheHistory) {
 
 INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingPassword, testing::ValuesIn(kPasswords),
                          [](const auto &info) { return std::string(info.param.label); });
+
+// ---- Ctrl-C at the prompt ---------------------------------------------------------------
+
+// Ctrl-C drops the line being typed and shows a fresh prompt, with the line editor and
+// with plain lines at a terminal alike; the session goes on until quit or Ctrl-D.
+struct InterruptCase {
+    const char *label;
+    bool plain_output;
+};
+
+const InterruptCase kInterrupts[] = {{"line_editor", false}, {"plain_lines", true}};
+
+class PromptInterrupt : public ScratchTest, public testing::WithParamInterface<InterruptCase> {};
+
+TEST_P(PromptInterrupt, DropsTheLineAndPromptsAgain) {
+    Terminal terminal(Path(), {GetParam().plain_output});
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("vexar> "));
+    terminal.Type("lspacket dropped");
+    ASSERT_TRUE(terminal.WaitFor("dropped")) << "the line is being read: " << terminal.Output();
+    ASSERT_TRUE(terminal.Interrupt()) << terminal.Output();
+    terminal.Type("lspacket kept\r");
+    ASSERT_TRUE(terminal.WaitFor(LspacketRecordPart("kept", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.WaitFor("vexar> "));
+    ASSERT_TRUE(terminal.Interrupt()) << "on an empty line too: " << terminal.Output();
+    terminal.Type("quit\r");
+    EXPECT_EQ(terminal.Finish(), 0) << terminal.Output();
+    EXPECT_EQ(terminal.Output().find("\"dropped\""), std::string::npos) << terminal.Output();
+    EXPECT_EQ(Read(".vexar_history").find("dropped"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptInterrupt, testing::ValuesIn(kInterrupts),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// ---- The history file ---------------------------------------------------------------
+
+// A history as the line editor writes it: a header, then one line per entry with its
+// blanks escaped.
+std::string HistoryFile(const std::vector<std::string> &lines) {
+    std::string text = "_HiStOrY_V2_\n";
+    for (const std::string &line : lines) {
+        for (const char c : line) text += c == ' ' ? std::string("\\040") : std::string(1, c);
+        text += "\n";
+    }
+    return text;
+}
+
+mode_t ModeOf(const std::string &path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 ? info.st_mode : 0;
+}
+
+// Runs one session in `home`: Ctrl-P and Enter (the line before, if any), a line of its
+// own, then quit.
+void RunSession(const std::string &home, const TerminalSetup &setup = {}) {
+    Terminal terminal(home, setup);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("vexar> ")) << terminal.Output();
+    terminal.Type("\x10\r");
+    ASSERT_TRUE(terminal.Line("lspacket fresh\r", LspacketRecordPart("fresh", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0) << terminal.Output();
+    EXPECT_EQ(terminal.Output().find("\"linked\""), std::string::npos) << "read through a link: " << terminal.Output();
+}
+
+class HistoryFileHandling : public ScratchTest {};
+
+// A symbolic link in the history's place is neither read nor written through, and the
+// file it names keeps its text and its mode.
+TEST_F(HistoryFileHandling, NeverFollowsASymbolicLink) {
+    const std::string target = Write("elsewhere", HistoryFile({"lspacket linked"}));
+    ASSERT_EQ(chmod(target.c_str(), 0644), 0);
+    ASSERT_EQ(symlink(target.c_str(), Path(".vexar_history").c_str()), 0);
+    RunSession(Path());
+    EXPECT_EQ(Read("elsewhere"), HistoryFile({"lspacket linked"}));
+    EXPECT_EQ(ModeOf(target) & 0777, 0644u);
+    EXPECT_TRUE(S_ISLNK(ModeOf(Path(".vexar_history"))));
+}
+
+// A history the user made is read, kept up to date, and keeps its mode.
+TEST_F(HistoryFileHandling, KeepsTheModeOfAFileItDidNotCreate) {
+    const std::string history = Write(".vexar_history", HistoryFile({"lspacket older"}));
+    ASSERT_EQ(chmod(history.c_str(), 0640), 0);
+    Terminal terminal(Path());
+    ASSERT_TRUE(terminal.Line("\x10\r", LspacketRecordPart("older", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("lspacket newer\r", LspacketRecordPart("newer", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+    EXPECT_EQ(ModeOf(history) & 0777, 0640u);
+    EXPECT_TRUE(S_ISREG(ModeOf(history)));
+    EXPECT_NE(Read(".vexar_history").find("newer"), std::string::npos) << Read(".vexar_history");
+}
+
+// A history that cannot be written whole (here files cannot grow past 1 KiB, as on a
+// full disk) leaves the one before untouched, and no half-written file beside it.
+TEST_F(HistoryFileHandling, AFailedWriteLeavesTheOldHistoryWhole) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 200; ++i) lines.push_back("lspacket packet_number_" + std::to_string(i));
+    const std::string before = HistoryFile(lines);
+    Write(".vexar_history", before);
+    TerminalSetup full_disk;
+    full_disk.file_size_limit = 1024;
+    RunSession(Path(), full_disk);
+    EXPECT_EQ(Read(".vexar_history"), before);
+    int files = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(Path())) ++files;
+    EXPECT_EQ(files, 1) << "nothing left beside the history";
+}
 
 // ---- Plain input ----------------------------------------------------------------------
 

@@ -141,20 +141,53 @@ TEST(ClpFlags, AbbreviationsWithinTheSpecAreAcceptedOthersRefused) {
         {{"-l"}, "long |"},
         {{"-dum"}, "dump |"},
         {{"-endrange"}, "endrange |"},
-        {{"-du"}, "REJECTED", "Unrecognized option \"-du\"; did you mean -dump?\n"},
+        {{"-du"}, "REJECTED", "\"-du\" is too short for -dump; type at least -dum\n"},
         {{"-longer"}, "REJECTED", "Unrecognized option \"-longer\"; did you mean -long?\n"},
-        {{"-endr"}, "REJECTED", "Unrecognized option \"-endr\"; did you mean -endrange?\n"},
+        {{"-endr"}, "REJECTED", "\"-endr\" is too short for -endrange; type at least -endrange\n"},
         {{"-lnog"}, "REJECTED", "Unrecognized option \"-lnog\"; did you mean -long?\n"},
         {{"-Long"}, "REJECTED", "Unrecognized option \"-Long\"; did you mean -long?\n"},
         {{"--long"}, "REJECTED", "Unrecognized option \"--long\"; did you mean -long?\n"},
-        {{"-cf"}, "REJECTED", "Unrecognized option \"-cf\"; did you mean -cfile?\n"},
-        {{"-st"}, "REJECTED", "Unrecognized option \"-st\"; did you mean -stgloc?\n"},
+        {{"-cf"}, "REJECTED", "\"-cf\" is too short for -cfile; type at least -cfi\n"},
+        {{"-st"}, "REJECTED", "\"-st\" is too short for -stgloc; type at least -stgloc\n"},
+        {{"-n"}, "REJECTED", "\"-n\" is too short for -ncomment; type at least -nc\n"},
         {{"-xyzzy"}, "REJECTED", "Unrecognized option \"-xyzzy\"\n"},
         // The refusal comes when the word is read: earlier flags were handed out.
         {{"-long", "-dump", "-bogus", "-short"}, "long dump REJECTED", "Unrecognized option \"-bogus\"\n"},
         // A user's word is printed, never interpreted.
         {{"-%s%n"}, "REJECTED", "Unrecognized option \"-%s%n\"\n"},
     });
+}
+
+// A word that begins full names but stops before their shortest spellings is told so,
+// naming every flag it begins; one that begins none gets the nearest name instead.
+TEST(ClpFlags, AWordShorterThanTheShortestSpellingIsToldSo) {
+    constexpr clp_flag_desc_t flags[] = {
+        {"-pas[sword]", 1, 0}, {"-pre[serve]", 2, 0}, {"-per[ms]", 3, 0}, {"-tag", 4, 0}, {"-pub[lic]", 5, 0}, kEnd,
+    };
+    struct Case {
+        const char *word;
+        const char *err;
+    };
+    const Case cases[] = {
+        {"-pa", "\"-pa\" is too short for -password; type at least -pas\n"},
+        {"-p",
+         "\"-p\" is too short for -password, -preserve, -perms or -public; type at least -pas, -pre, -per or -pub\n"},
+        {"-pe", "\"-pe\" is too short for -perms; type at least -per\n"},
+        {"-pr", "\"-pr\" is too short for -preserve; type at least -pre\n"},
+        {"-ta", "\"-ta\" is too short for -tag; type at least -tag\n"},
+        {"-tga", "Unrecognized option \"-tga\"; did you mean -tag?\n"},
+        {"-x", "Unrecognized option \"-x\"\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.word);
+        Area area(stg_area_create());
+        clp_parser_t *parser = make_parser(area.get(), {c.word});
+        ASSERT_EQ(clp_switch_flags(parser, flags, area.get()), CLP_OK);
+        testing::internal::CaptureStderr();
+        int32_t code = 0;
+        EXPECT_EQ(clp_get_next_flag_value(parser, 0, &code), CLP_REJECTED);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.err);
+    }
 }
 
 TEST(ClpFlags, ExactFullNameWinsOverAnAbbreviationOtherwiseTheFirstRow) {

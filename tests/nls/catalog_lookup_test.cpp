@@ -109,7 +109,8 @@ struct TranslationCase {
 };
 
 // A catalog text is printed only when it names exactly the arguments the built-in text
-// names; anything else would read arguments that are not there, or write through %n.
+// names (anything else would read arguments that are not there, or write through %n),
+// and ends a line where the built-in text does.
 const TranslationCase kTranslations[] = {
     {"plain_text_replaced", "Password required.\n", "Mot de passe requis.\n", "Mot de passe requis.\n"},
     {"same_string_argument", "Unrecognized command: \"%s\"\n", "Commande inconnue : « %s »\n",
@@ -134,6 +135,13 @@ const TranslationCase kTranslations[] = {
     {"lone_percent_at_end", "Password required.\n", "Mot de passe requis %", "Password required.\n"},
     {"unknown_conversion", "Name %s\n", "Nom %y\n", "Name A\n"},
     {"swapped_order", "%s then %d\n", "%d puis %s\n", "A then 42\n"},
+    // A text that ends a line is replaced only by one that ends it too, and the other way
+    // round: the next message must not run on, nor a continued line break.
+    {"final_newline_dropped", "Password required.\n", "Mot de passe requis.", "Password required.\n"},
+    {"final_newline_dropped_after_argument", "Unknown \"%s\"\n", "Inconnu %s", "Unknown \"A\"\n"},
+    {"final_newline_added", "Name %s", "Nom %s\n", "Name A"},
+    {"newline_only_inside", "Password required.\n", "Mot de passe\nrequis", "Password required.\n"},
+    {"no_final_newline_either", "Name %s", "Nom %s", "Nom A"},
 };
 
 // Prints message 1 of `table` with the arguments its built-in text takes: ("A", 42)

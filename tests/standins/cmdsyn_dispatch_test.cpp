@@ -128,30 +128,55 @@ TEST_F(SharedSyntaxTest, HelpForACommandNotBuiltYet) {
     EXPECT_TRUE(g_calls.empty());
 }
 
-// Without a word: every command once, by its full name, sorted, with its purpose where
-// one was handed over; aliases left out.
+constexpr const char *kWordsNote =
+    "A word in parentheses runs the same command, as does any spelling between the\n"
+    "shortest one and the full name.\n";
+
+// Without a word: every command once, by its full name, sorted, with every other word
+// that reaches it (its shortest spelling, then its aliases) and its purpose where one
+// was handed over.
 TEST_F(SharedSyntaxTest, HelpListsTheCommands) {
     const cmdsyn_purpose_t purposes[] = {{"lspacket", "List packets"}, {"quit", "Leave"}, {nullptr, nullptr}};
     cmdsyn_set_command_purposes(purposes);
     const Output output = help({});
     cmdsyn_set_command_purposes(nullptr);
     EXPECT_EQ(output.status, 0);
-    EXPECT_EQ(output.out,
-              "Commands (\"help command\" shows a command's usage):\n"
-              "  apropos\n  chepoch\n  help\n"
-              "  lspacket           List packets\n"
-              "  mkreplica\n  perfinfo\n"
-              "  quit               Leave\n"
-              "  shell\n");
+    EXPECT_EQ(output.out, std::string("Commands (\"help command\" shows a command's usage):\n"
+                                      "  apropos\n  chepoch\n  help (h)\n"
+                                      "  lspacket           List packets\n"
+                                      "  mkreplica (mkrep)\n  perfinfo\n"
+                                      "  quit (q, exit)     Leave\n"
+                                      "  shell (sh, !)\n") +
+                              kWordsNote);
     EXPECT_EQ(output.err, "");
     EXPECT_TRUE(g_calls.empty());
 }
 
 TEST_F(SharedSyntaxTest, HelpListsOnlyTheKeywordTableWithoutExtras) {
     cmdsyn_set_extra_keywords(nullptr);
-    EXPECT_EQ(help({}).out,
-              "Commands (\"help command\" shows a command's usage):\n"
-              "  chepoch\n  help\n  lspacket\n  mkreplica\n  quit\n  shell\n");
+    EXPECT_EQ(help({}).out, std::string("Commands (\"help command\" shows a command's usage):\n"
+                                        "  chepoch\n  help (h)\n  lspacket\n  mkreplica (mkrep)\n  quit (q, exit)\n"
+                                        "  shell (sh, !)\n") +
+                                kWordsNote);
+}
+
+// An alias stands beside its command only within its own table; one without a command
+// is listed as a word of its own, and a table without other words needs no note.
+TEST_F(SharedSyntaxTest, HelpListsAliasesOfTheirOwnTable) {
+    constexpr cmd_keyword_t kPlain[] = {{"lspacket", 21, 0}, {"bye", 2, CMD_KEYWORD_ALIAS}, {nullptr, -1, 0}};
+    constexpr cmd_keyword_t kOwn[] = {{"apropos", 24, 0}, {"man", 24, CMD_KEYWORD_ALIAS}, {nullptr, -1, 0}};
+    cmdsyn_set_extra_keywords(kOwn);
+    Words parser({});
+    const Output output =
+        capture([&] { return cmdsyn_help_dispatch(parser.parser(), parser.area(), 0, kPlain, procs_); });
+    EXPECT_EQ(output.out, std::string("Commands (\"help command\" shows a command's usage):\n"
+                                      "  apropos (man)\n  bye\n  lspacket\n") +
+                              kWordsNote);
+    cmdsyn_set_extra_keywords(nullptr);
+    constexpr cmd_keyword_t kNoOthers[] = {{"lspacket", 21, 0}, {"chepoch", 18, 0}, {nullptr, -1, 0}};
+    Words again({});
+    EXPECT_EQ(capture([&] { return cmdsyn_help_dispatch(again.parser(), again.area(), 0, kNoOthers, procs_); }).out,
+              "Commands (\"help command\" shows a command's usage):\n  chepoch\n  lspacket\n");
 }
 
 TEST_F(SharedSyntaxTest, HelpAnswersAUsageRequestItself) {

@@ -18,28 +18,44 @@ constexpr const char *kNotAvailable = "not available yet";
 struct UnknownWordCase {
     const char *label;
     const char *word;
+    const char *suggestion;  // what follows message 24
 };
 
+constexpr const char *kNoSuggestion = "";
+
 const UnknownWordCase kUnknownWords[] = {
-    {"no_row", "bogus"},
-    {"keyword_without_abbreviation", "lspack"},
-    {"longer_than_the_full_name", "lspacketx"},
-    {"beyond_the_bracketed_part", "helpme"},
-    {"shorter_than_the_abbreviation", "mkre"},
-    {"own_word_abbreviated", "apro"},
-    {"own_word_abbreviated_2", "vxac"},
-    {"own_word_lengthened", "perfinfos"},
-    {"empty_word", ""},
-    {"flag_as_command", "-long"},
+    {"no_row", "bogus", kNoSuggestion},
+    {"keyword_without_abbreviation", "lspack", "The most similar command is \"lspacket\".\n"},
+    {"longer_than_the_full_name", "lspacketx", "The most similar command is \"lspacket\".\n"},
+    {"beyond_the_bracketed_part", "helpme", "The most similar command is \"help\".\n"},
+    {"shorter_than_the_abbreviation", "mkre", "The most similar command is \"mkreplica\".\n"},
+    {"own_word_abbreviated", "apro", "The most similar command is \"apropos\".\n"},
+    {"own_word_abbreviated_2", "vxac", "The most similar command is \"vxacl\".\n"},
+    {"own_word_lengthened", "perfinfos", "The most similar command is \"perfinfo\".\n"},
+    {"empty_word", "", kNoSuggestion},
+    {"flag_as_command", "-long", kNoSuggestion},
+    // Slips of the keyboard: a letter wrong, two swapped, an alias misspelt.
+    {"letters_wrong_at_the_end", "mkreplik", "The most similar command is \"mkreplica\".\n"},
+    {"letters_swapped", "qiut", "The most similar command is \"quit\".\n"},
+    {"alias_misspelt", "exti", "The most similar command is \"exit\".\n"},
+    {"own_word_letter_wrong", "syncinfp", "The most similar command is \"syncinfo\".\n"},
+    // Words too short or too far to guess from.
+    {"one_letter", "x", kNoSuggestion},
+    {"far_from_everything", "frobnicate", kNoSuggestion},
+    // A beginning of several words names them all.
+    {"beginning_of_several", "ls",
+     "The most similar commands are:\n  lsepoch\n  lsexport\n  lsmaster\n  lspacket\n  lsreplica\n  lssetting\n"
+     "  lsshipconfig\n  lstype\n"},
 };
 
 class UnknownWord : public testing::TestWithParam<UnknownWordCase> {};
 
+// Message 24 as it stands, then the nearest command words when one is close.
 TEST_P(UnknownWord, PrintsMessage24AndExits2) {
     const ProcessResult r = RunVexar({GetParam().word, "p1"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, kErrorPrefix + UnrecognizedCommand(GetParam().word));
+    EXPECT_EQ(r.err, kErrorPrefix + UnrecognizedCommand(GetParam().word) + GetParam().suggestion);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, UnknownWord, testing::ValuesIn(kUnknownWords),
@@ -208,6 +224,87 @@ TEST_P(HelpOwnWord, ServesTheUsageRequest) {
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, HelpOwnWord, testing::ValuesIn(kOwnWordHelp),
                          [](const auto &info) { return std::string(info.param.word); });
+
+// The help options newcomers type show what "help" shows, one-shot and at the prompt.
+class HelpOption : public testing::TestWithParam<const char *> {};
+
+TEST_P(HelpOption, ShowsTheCommandList) {
+    const ProcessResult help = RunVexar({"help"});
+    ASSERT_EQ(help.status, 0);
+    ASSERT_NE(help.out.find("Commands ("), std::string::npos) << help.out;
+
+    const ProcessResult r = RunVexar({GetParam()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, help.out);
+    EXPECT_EQ(r.err, "");
+    const ProcessResult usage = RunVexar({GetParam(), "lspacket"});
+    EXPECT_EQ(usage.status, 0);
+    EXPECT_EQ(usage.out, kLspacketUsage) << "a command word after it asks for that command's usage";
+    const ProcessResult typed = RunVexar({}, std::string(GetParam()) + "\n");
+    EXPECT_EQ(typed.status, 0);
+    EXPECT_EQ(typed.out, help.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, HelpOption, testing::Values("--help", "-help", "-h", "-?"), [](const auto &info) {
+    std::string name;
+    for (const char *c = info.param; *c != '\0'; ++c)
+        name += *c == '-' ? "dash_" : *c == '?' ? "question" : std::string(1, *c);
+    return name;
+});
+
+// Every word that reaches a command is listed by help: each command by its full name,
+// with its shortest spelling and its aliases beside it.
+struct ListedCommand {
+    std::string name;
+    std::vector<std::string> others;
+};
+
+std::vector<ListedCommand> ListedCommands(const std::string &listing) {
+    std::vector<ListedCommand> listed;
+    std::size_t start = 0;
+    for (std::size_t end; (end = listing.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = listing.substr(start, end - start);
+        if (line.rfind("  ", 0) != 0) continue;
+        ListedCommand command;
+        std::size_t at = 2;
+        command.name = line.substr(at, line.find_first_of(" ", at) - at);
+        at += command.name.size();
+        if (line.compare(at, 2, " (") == 0) {
+            const std::size_t close = line.find(')', at);
+            std::string others = line.substr(at + 2, close - at - 2);
+            for (std::size_t from = 0, comma; from <= others.size(); from = comma + 2) {
+                comma = others.find(", ", from);
+                if (comma == std::string::npos) comma = others.size();
+                command.others.push_back(others.substr(from, comma - from));
+            }
+        }
+        listed.push_back(command);
+    }
+    return listed;
+}
+
+bool Listed(const std::vector<ListedCommand> &listed, const std::string &word) {
+    for (const ListedCommand &command : listed) {
+        if (command.name == word) return true;
+        for (const std::string &other : command.others) {
+            if (other == word) return true;
+            // A spelling between the shortest one and the full name.
+            if (word.rfind(other, 0) == 0 && command.name.rfind(word, 0) == 0) return true;
+        }
+    }
+    return false;
+}
+
+TEST(HelpList, NamesEveryWordThatReachesACommand) {
+    const ProcessResult r = RunVexar({"help"});
+    ASSERT_EQ(r.status, 0);
+    const std::vector<ListedCommand> listed = ListedCommands(r.out);
+    for (const char *word : kReachableWords) EXPECT_TRUE(Listed(listed, word)) << word << " in\n" << r.out;
+    EXPECT_TRUE(Listed(listed, "!")) << r.out;
+    for (const char *line : {"  quit (q, exit) ", "  shell (sh, !) ", "  help (h) ", "  syncreplica (sync) "})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << " in\n" << r.out;
+    EXPECT_FALSE(Listed(listed, "mkre")) << "shorter than the shortest spelling";
+}
 
 }  // namespace
 }  // namespace vxtest

@@ -1,0 +1,86 @@
+#include "vexar_suggest.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "libzornacmdsyn.h"
+#include "libzornaks.h"
+#include "libzornavx_cmdsyn.h"
+#include "vexar_dispatch.h"
+
+namespace vexar {
+namespace {
+
+// Edits (insert, remove, replace, swap two neighbours) that turn `a` into `b`.
+std::size_t edit_distance(std::string_view a, std::string_view b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i)
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+std::size_t allowed_edits(std::size_t length) { return length <= 2 ? 0 : length <= 5 ? 1 : 2; }
+
+// How far `word` is from the keyword spec "mkrep[lica]": the nearer of its full name and
+// its shortest spelling, a beginning of the full name counting as one edit; npos when
+// that is too far to be a slip.
+std::size_t closeness(std::string_view word, std::string_view spec) {
+    const std::size_t open = spec.find('[');
+    std::string full(spec.substr(0, open));
+    const std::string shortest = full;
+    if (open != std::string_view::npos) full += spec.substr(open + 1, spec.size() - open - 2);
+    // Every character past the full name is an edit at least: a long word is far at once.
+    if (word.size() > full.size() + allowed_edits(word.size())) return std::string_view::npos;
+    std::size_t edits = std::min(edit_distance(word, full), edit_distance(word, shortest));
+    std::size_t allowed = allowed_edits(word.size());
+    if (word.size() >= 2 && full.compare(0, word.size(), word) == 0) {
+        edits = std::min<std::size_t>(edits, 1);
+        allowed = std::max<std::size_t>(allowed, 1);
+    }
+    return edits <= allowed ? edits : std::string_view::npos;
+}
+
+std::string full_name(std::string_view spec) {
+    std::string name;
+    for (const char c : spec)
+        if (c != '[' && c != ']') name += c;
+    return name;
+}
+
+void say(const char *format, const char *text) { imsg_print(IMSG_SEV_USAGE, format, IMSG_FORMAT_INDEX, text); }
+
+}  // namespace
+
+std::vector<std::string> similar_command_words(const std::string &word) {
+    std::vector<std::string> nearest;
+    std::size_t best = std::string_view::npos;
+    const auto consider = [&](const char *spec) {
+        const std::size_t distance = closeness(word, spec);
+        // A word at no distance is one the table accepts: it was not mistyped.
+        if (distance == 0 || distance == std::string_view::npos || distance > best) return;
+        if (distance < best) nearest.clear();
+        best = distance;
+        nearest.push_back(full_name(spec));
+    };
+    for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), own_keywords()})
+        for (const cmd_keyword_t *row = table; row->keyword != nullptr; ++row) consider(row->keyword);
+    std::sort(nearest.begin(), nearest.end());
+    nearest.erase(std::unique(nearest.begin(), nearest.end()), nearest.end());
+    return nearest;
+}
+
+void suggest_command_words(const char *word) {
+    const std::vector<std::string> nearest = similar_command_words(word);
+    if (nearest.size() == 1) say("The most similar command is \"%s\".\n", nearest.front().c_str());
+    if (nearest.size() < 2) return;
+    say("%s", "The most similar commands are:\n");
+    for (const std::string &candidate : nearest) say("  %s\n", candidate.c_str());
+}
+
+}  // namespace vexar
