@@ -7,6 +7,7 @@
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
 #include "vexar_dispatch.h"
+#include "vexar_syntax.h"
 
 namespace vexar {
 namespace {
@@ -68,7 +69,7 @@ std::vector<std::string> similar_command_words(const std::string &word) {
         best = distance;
         nearest.push_back(full_name(spec));
     };
-    for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), own_keywords()})
+    for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), syntax::own_keywords()})
         for (const cmd_keyword_t *row = table; row->keyword != nullptr; ++row) consider(row->keyword);
     std::sort(nearest.begin(), nearest.end());
     nearest.erase(std::unique(nearest.begin(), nearest.end()), nearest.end());
