@@ -225,6 +225,20 @@ class PageTest : public testing::TestWithParam<fs::path> {
     Page page_ = read_page(GetParam());
 };
 
+TEST_P(PageTest, NameGivesThePurposeHelpShows) {
+    const std::string command = page_.command();
+    if (command.empty() || command == "generic") GTEST_SKIP() << "not one command's page";
+    const ProcessResult list = vexar({"help"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    const std::regex listed("^  " + command + " +(.+)$");
+    std::string purpose;
+    std::smatch match;
+    for (const std::string &line : lines_of(list.out))
+        if (std::regex_match(line, match, listed)) purpose = match[1];
+    ASSERT_FALSE(purpose.empty()) << command << " not listed by help";
+    EXPECT_EQ(page_.section("NAME"), (std::vector<std::string>{".Nm vexar-" + command, ".Nd " + purpose}));
+}
+
 TEST_P(PageTest, SynopsisIsTheUsageTextTheCommandPrints) {
     const std::string command = page_.command();
     if (command.empty()) GTEST_SKIP() << "not a command's page";
