@@ -3,6 +3,13 @@
 // from plain-text files.
 
 #include <sys/stat.h>
+#if defined(_WIN32)
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -25,6 +32,9 @@ constexpr const char *kHelpUsage = "Usage: help [command]\n";
 constexpr const char *kManUsage = "Usage: man command\n";
 // Where manual pages are looked for when the help directory is relative.
 constexpr const char *kHelpRootVariable = "VX_HELP_ROOT";
+// From the folder of the running program to the data folders of the installed tree
+// (and of the build tree, laid out as it); the tool's data lie in "<that>/<tool>".
+constexpr const char *kProgramToData = VX_PROGRAM_TO_DATA;
 
 // A keyword spec in the flag-spec notation without a dash: "mkrep[lica]" needs at
 // least "mkrep" and allows at most "mkreplica". A spec without a well-formed "[...]"
@@ -175,12 +185,40 @@ void append_separator(std::string &path) {
     if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
 }
 
+// The folder of the running program, with a separator after it; empty when the
+// platform does not say.
+std::string program_folder() {
+    std::string path(4096, '\0');
+#if defined(_WIN32)
+    const DWORD got = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (got == 0 || got >= path.size()) return {};
+    path.resize(got);
+#elif defined(__linux__)
+    const ssize_t got = readlink("/proc/self/exe", path.data(), path.size());
+    if (got <= 0 || static_cast<size_t>(got) >= path.size()) return {};
+    path.resize(static_cast<size_t>(got));
+#else
+    return {};
+#endif
+    const size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// VX_HELP_ROOT when set, else the tool's data folder beside the running program, so
+// that pages are found from any working folder; "." when neither can be told.
+std::string help_root(const char *tool_name) {
+    const char *root = std::getenv(kHelpRootVariable);
+    if (root != nullptr && root[0] != '\0') return root;
+    const std::string folder = program_folder();
+    if (folder.empty() || tool_name == nullptr || tool_name[0] == '\0') return ".";
+    return folder + kProgramToData + "/" + tool_name;
+}
+
 // "<root>/<help dir>/<prefix><name>", the root only for a relative help directory.
-std::string page_path(const char *help_dir, const char *prefix, const std::string &name) {
+std::string page_path(const char *tool_name, const char *help_dir, const char *prefix, const std::string &name) {
     std::string path;
     if (help_dir == nullptr || fileutl_is_abspn(help_dir) == 0) {
-        const char *root = std::getenv(kHelpRootVariable);
-        path = root != nullptr && root[0] != '\0' ? root : ".";
+        path = help_root(tool_name);
         append_separator(path);
     }
     path += help_dir != nullptr ? help_dir : "";
@@ -244,10 +282,10 @@ int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t di
     return 0;
 }
 
-// `tool_name` and `form` name the tool and the page form of a family that keeps several;
-// here pages are plain text under one directory.
+// `form` names the page form of a family that keeps several; here pages are plain text
+// under one directory of the tool's data folder.
 int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags,
-                            const cmd_keyword_t *keywords, const char * /*tool_name*/, const char *page_prefix,
+                            const cmd_keyword_t *keywords, const char *tool_name, const char *page_prefix,
                             const char *help_dir, int32_t /*form*/) {
     if ((dispatch_flags & SYNTAX_USAGE_BITS) != 0) {
         say(IMSG_SEV_PLAIN, kManUsage);
@@ -265,7 +303,7 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
         return kSyntaxError;
     }
     const std::string name = command_name(resolved);
-    const std::string page = page_path(help_dir, page_prefix, name);
+    const std::string page = page_path(tool_name, help_dir, page_prefix, name);
     const std::string page_txt = page + ".txt";
     if (print_file(page) || print_file(page_txt)) return 0;
 

@@ -237,6 +237,25 @@ TEST_F(ManTest, MissingPageNamesThePathLookedFor) {
     EXPECT_NE(slashes(output.err).find(slashes((pages() / "vr_chepoch").string())), std::string::npos) << output.err;
 }
 
+#if defined(__linux__)
+// Without VX_HELP_ROOT the pages are looked for in the tool's data folder beside the
+// running program (here the test program, which lies where the tool does), not in the
+// working folder.
+TEST(ManHelpRoot, LooksBesideTheProgramWithoutAHelpRoot) {
+    EnvGuard no_root{"VX_HELP_ROOT", std::nullopt};
+    constexpr cmd_keyword_t kPagelessWord[] = {{"nopage", 0, 0}, {nullptr, -1, 0}};
+    Words parser({"nopage"});
+    const Output output = capture([&] {
+        return cmdsyn_man_dispatch(parser.parser(), parser.area(), 0, kPagelessWord, "vexar", "vr_",
+                                   "doc/help/vx_admin/", 2);
+    });
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
+    const std::string expected = (program.parent_path() / "../share/vexar/doc/help/vx_admin/vr_nopage").string();
+    EXPECT_EQ(output.status, 1001);
+    EXPECT_NE(output.err.find("looked for " + expected + " and " + expected + ".txt"), std::string::npos) << output.err;
+}
+#endif
+
 TEST_F(ManTest, RefusesUnknownWordsAndMissingWords) {
     const Output unknown = man({"bogus"});
     EXPECT_EQ(unknown.status, 1001);

@@ -1,0 +1,411 @@
+// The manual pages against what they describe: one row per page source, each checked
+// for its synopsis (the usage text the command prints), its options (the flags the
+// command's table installs, and the generated syntax description when the build has
+// one), its diagnostics (the catalog messages the command's routine can print, as the
+// build-time scan of its source found them), its examples (run through the built tool)
+// and mandoc's lint. Then the pages as operators reach them: "vexar man WORD" from any
+// folder, man -l, and man after an install.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "libzornatbs.h"
+#include "libzornavx_cmdsyn.h"
+#include "msg/vx_cmdsyn_msg.h"
+#include "support/process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using vxtest::ProcessOptions;
+using vxtest::ProcessResult;
+using vxtest::run_process;
+
+// What the build-time scan found a routine's source can print.
+struct ScannedRoutine {
+    const char *command;
+    std::vector<int> catalog;    // indexes of the library's catalog
+    std::vector<int> tool_base;  // indexes of the tool family's shared messages
+};
+
+const ScannedRoutine kScanned[] = {
+#include "page_messages.inc"
+};
+
+ProcessResult vexar(const std::vector<std::string> &args, const std::string &folder = {}) {
+    ProcessOptions options;
+    options.unset_env = {"VX_HELP_ROOT", "VX_SCRIPT_DIR", "VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY",
+                         "NLSPATH",      "LC_ALL",        "LC_MESSAGES",   "LANG"};
+    if (folder.empty()) return run_process(VEXAR_PATH, args, options);
+    // A working folder of its own: through the shell, which changes to it first.
+    std::string line = "cd '" + folder + "' && exec '" VEXAR_PATH "'";
+    for (const std::string &arg : args) line += " '" + arg + "'";
+    return run_process("/bin/sh", {"-c", line}, options);
+}
+
+std::vector<std::string> lines_of(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> words_of(const std::string &line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+// A text line of a literal display as it prints: the roff escapes the pages use undone.
+std::string unescape(const std::string &line) {
+    std::string text;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != '\\' || i + 1 == line.size()) {
+            text += line[i];
+            continue;
+        }
+        const char next = line[++i];
+        if (next == 'e')
+            text += '\\';
+        else if (next == '-')
+            text += '-';
+        else if (next != '&')
+            text += std::string("<unknown escape \\") + next + ">";
+    }
+    return text;
+}
+
+// A page source split into its sections: the lines after each ".Sh NAME".
+struct Page {
+    std::string file;
+    std::map<std::string, std::vector<std::string>> sections;
+
+    const std::vector<std::string> &section(const std::string &name) const {
+        static const std::vector<std::string> none;
+        const auto found = sections.find(name);
+        return found == sections.end() ? none : found->second;
+    }
+    // The command the page describes: "vexar-lspacket.1" describes "lspacket".
+    std::string command() const {
+        const std::string stem = fs::path(file).stem().string();
+        return stem.rfind("vexar-", 0) == 0 ? stem.substr(6) : std::string();
+    }
+};
+
+Page read_page(const fs::path &path) {
+    Page page{path.filename().string(), {}};
+    std::ifstream in(path);
+    std::string current;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(".Sh ", 0) == 0)
+            current = line.substr(4);
+        else if (!current.empty())
+            page.sections[current].push_back(line);
+    }
+    return page;
+}
+
+// The text lines of every literal display of a section, one display per entry.
+std::vector<std::vector<std::string>> displays(const std::vector<std::string> &section) {
+    std::vector<std::vector<std::string>> found;
+    bool inside = false;
+    for (const std::string &line : section) {
+        if (line.rfind(".Bd -literal", 0) == 0) {
+            found.emplace_back();
+            inside = true;
+        } else if (line == ".Ed") {
+            inside = false;
+        } else if (inside) {
+            found.back().push_back(unescape(line));
+        }
+    }
+    return found;
+}
+
+std::string joined(const std::vector<std::string> &lines) {
+    std::string text;
+    for (const std::string &line : lines) text += line + "\n";
+    return text;
+}
+
+// An OPTIONS entry: ".It Fl l Ns Op ong" is -long, shortest -l;
+// ".It Fl inv Ns Oo ob Oc Ar vob-selector" is -invob, shortest -inv, taking a value.
+struct Option {
+    std::string name;
+    std::string shortest;
+    bool takes_value = false;
+};
+
+std::vector<Option> options_of(const Page &page) {
+    std::vector<Option> options;
+    for (const std::string &line : page.section("OPTIONS")) {
+        const std::vector<std::string> words = words_of(line);
+        if (words.size() < 3 || words[0] != ".It" || words[1] != "Fl") continue;
+        Option option{"-" + words[2], "-" + words[2]};
+        size_t next = 3;
+        if (words.size() >= 6 && words[3] == "Ns" && (words[4] == "Op" || words[4] == "Oo")) {
+            option.name += words[5];
+            next = 6;
+        }
+        option.takes_value = std::find(words.begin() + next, words.end(), "Ar") != words.end();
+        options.push_back(option);
+    }
+    return options;
+}
+
+// "58/182" for message 182 of set 58.
+std::string message_id(const msg_table_t *table, int index) {
+    return std::to_string(table->set_number) + "/" + std::to_string(table->numbers[index]);
+}
+
+std::set<std::string> scanned_messages(const std::string &command) {
+    std::set<std::string> ids;
+    for (const ScannedRoutine &routine : kScanned) {
+        if (command != routine.command) continue;
+        for (int index : routine.catalog) ids.insert(message_id(_vx_cmdsyn_vexar_msg_table_adr(), index));
+        for (int index : routine.tool_base) ids.insert(message_id(_tbs_cmsg_tbs_msg_table_adr(), index));
+    }
+    return ids;
+}
+
+std::set<std::string> listed_messages(const Page &page) {
+    std::set<std::string> ids;
+    const std::regex item(R"(^\.It Sy ([0-9]+/[0-9]+)$)");
+    std::smatch match;
+    for (const std::string &line : page.section("DIAGNOSTICS"))
+        if (std::regex_match(line, match, item)) ids.insert(match[1]);
+    return ids;
+}
+
+bool has_routine(const std::string &command) {
+    return std::any_of(std::begin(kScanned), std::end(kScanned),
+                       [&](const ScannedRoutine &routine) { return command == routine.command; });
+}
+
+std::vector<fs::path> page_sources() {
+    std::vector<fs::path> pages;
+    for (const auto &entry : fs::directory_iterator(VX_MAN_SOURCE_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (std::regex_match(name, std::regex(R"(.+\.[0-9])"))) pages.push_back(entry.path());
+    }
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
+// The generated syntax description, when the build has one: the commands by word.
+std::map<std::string, nlohmann::json> syntax_description() {
+    std::map<std::string, nlohmann::json> commands;
+    const char *path = std::getenv("VX_SYNTAX_JSON");
+    if (path == nullptr || path[0] == '\0') return commands;
+    std::ifstream in(path);
+    if (!in) {
+        ADD_FAILURE() << "the syntax description " << path << " cannot be read";
+        return commands;
+    }
+    const nlohmann::json description = nlohmann::json::parse(in);
+    for (const nlohmann::json &command : description.at("commands"))
+        commands[command.at("word").get<std::string>()] = command;
+    return commands;
+}
+
+class PageTest : public testing::TestWithParam<fs::path> {
+  protected:
+    Page page_ = read_page(GetParam());
+};
+
+TEST_P(PageTest, NameGivesThePurposeHelpShows) {
+    const std::string command = page_.command();
+    if (command.empty() || command == "generic") GTEST_SKIP() << "not one command's page";
+    const ProcessResult list = vexar({"help"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    const std::regex listed("^  " + command + " +(.+)$");
+    std::string purpose;
+    std::smatch match;
+    for (const std::string &line : lines_of(list.out))
+        if (std::regex_match(line, match, listed)) purpose = match[1];
+    ASSERT_FALSE(purpose.empty()) << command << " not listed by help";
+    EXPECT_EQ(page_.section("NAME"), (std::vector<std::string>{".Nm vexar-" + command, ".Nd " + purpose}));
+}
+
+TEST_P(PageTest, SynopsisIsTheUsageTextTheCommandPrints) {
+    const std::string command = page_.command();
+    if (command.empty()) GTEST_SKIP() << "not a command's page";
+    const auto shown = displays(page_.section("SYNOPSIS"));
+    if (command == "generic") {
+        // One usage line for each command of the shared page.
+        ASSERT_EQ(shown.size(), 1u) << "one literal display in SYNOPSIS";
+        for (const std::string &line : shown[0]) {
+            const std::vector<std::string> words = words_of(line);
+            ASSERT_GE(words.size(), 2u) << line;
+            EXPECT_EQ(vexar({"help", words[1]}).out, line + "\n");
+        }
+        return;
+    }
+    const ProcessResult help = vexar({"help", command});
+    ASSERT_EQ(help.status, 0) << help.err;
+    if (help.out.empty()) {
+        EXPECT_TRUE(shown.empty()) << command << " prints no usage text";
+        return;
+    }
+    ASSERT_EQ(shown.size(), 1u) << "one literal display in SYNOPSIS";
+    EXPECT_EQ(joined(shown[0]), help.out);
+}
+
+TEST_P(PageTest, OptionsAreTheFlagsOfTheCommandsTable) {
+    const std::string command = page_.command();
+    if (!has_routine(command)) GTEST_SKIP() << "no flag table of its own";
+    const ProcessResult flags = vexar({"--complete-flags", command});
+    ASSERT_EQ(flags.status, 0) << flags.err;
+    std::vector<std::string> listed;
+    for (const Option &option : options_of(page_)) listed.push_back(option.name);
+    EXPECT_EQ(listed, lines_of(flags.out));
+
+    const auto description = syntax_description();
+    if (description.empty()) return;  // the build writes no syntax description
+    ASSERT_TRUE(description.count(command)) << command << " missing from the syntax description";
+    std::vector<std::string> described, described_shortest, listed_shortest;
+    for (const nlohmann::json &flag : description.at(command).at("flags")) {
+        described.push_back(flag.at("name"));
+        described_shortest.push_back(flag.at("shortest"));
+    }
+    for (const Option &option : options_of(page_)) listed_shortest.push_back(option.shortest);
+    EXPECT_EQ(listed, described);
+    EXPECT_EQ(listed_shortest, described_shortest);
+    for (const nlohmann::json &flag : description.at(command).at("flags")) {
+        for (const Option &option : options_of(page_)) {
+            if (option.name == flag.at("name")) {
+                EXPECT_EQ(option.takes_value, flag.at("value") != "none") << option.name << ": value shown";
+            }
+        }
+    }
+}
+
+TEST_P(PageTest, DiagnosticsAreTheMessagesTheRoutineCanPrint) {
+    const std::string command = page_.command();
+    if (page_.file == "vexar.1") {
+        // The tool's own: a first word that names no command.
+        EXPECT_EQ(listed_messages(page_),
+                  std::set<std::string>{message_id(_vx_cmdsyn_vexar_msg_table_adr(), MSG_UNRECOGNIZED_COMMAND)});
+        return;
+    }
+    if (!has_routine(command)) {
+        EXPECT_TRUE(listed_messages(page_).empty()) << "no routine of the library prints these";
+        return;
+    }
+    EXPECT_EQ(listed_messages(page_), scanned_messages(command));
+}
+
+// A display in EXAMPLES that begins "$ vexar WORDS" shows what the tool prints on
+// standard output for WORDS (split at blanks).
+TEST_P(PageTest, ExamplesPrintWhatTheyShow) {
+    int examples = 0;
+    for (const std::vector<std::string> &display : displays(page_.section("EXAMPLES"))) {
+        if (display.empty() || display[0].rfind("$ vexar ", 0) != 0) continue;
+        const std::vector<std::string> words = words_of(display[0].substr(8));
+        const ProcessResult run = vexar(words);
+        EXPECT_EQ(run.status, 0) << display[0] << "\n" << run.err;
+        EXPECT_EQ(run.out, joined(std::vector<std::string>(display.begin() + 1, display.end()))) << display[0];
+        ++examples;
+    }
+    if (has_routine(page_.command())) {
+        EXPECT_GE(examples, 2) << "two examples for each command of the library";
+    }
+}
+
+TEST_P(PageTest, MandocFindsNothingToSay) {
+    const ProcessResult lint = run_process(VX_MANDOC, {"-Tlint", GetParam().string()});
+    // mandoc looks cross references up among the installed pages only; the project's
+    // own are checked here against the sources instead.
+    const std::regex own_reference(
+        R"(.*referenced manual not found: Xr ((vexar|libzornavx_cmdsyn)[a-z-]*) ([0-9])( \([0-9]+ times\))?$)");
+    std::smatch match;
+    for (const std::string &line : lines_of(lint.out + lint.err)) {
+        if (std::regex_match(line, match, own_reference)) {
+            EXPECT_TRUE(fs::exists(fs::path(VX_MAN_SOURCE_DIR) / (match[1].str() + "." + match[3].str()))) << line;
+            continue;
+        }
+        ADD_FAILURE() << line;
+    }
+}
+
+std::string page_name(const testing::TestParamInfo<fs::path> &info) {
+    std::string name = info.param.filename().string();
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PageTest, testing::ValuesIn(page_sources()), page_name);
+
+// Every command word has a page: "vexar man WORD" prints the text page rendered from
+// the word's source (or the shared page's), from a folder that has nothing to do
+// with the tool.
+TEST(ManualPages, ManShowsEveryCommandsPageFromAnyFolder) {
+    const std::string elsewhere = fs::temp_directory_path().string();
+    const ProcessResult words = vexar({"--complete-words"});
+    ASSERT_EQ(words.status, 0) << words.err;
+    ASSERT_FALSE(lines_of(words.out).empty());
+    for (const std::string &word : lines_of(words.out)) {
+        const ProcessResult shown = vexar({"man", word}, elsewhere);
+        EXPECT_EQ(shown.status, 0) << word << ": " << shown.err;
+        const std::string page =
+            fs::exists(fs::path(VX_MAN_SOURCE_DIR) / ("vexar-" + word + ".1")) ? "vexar-" + word : "vexar-generic";
+        const bool named =
+            shown.out.find(page + " - ") != std::string::npos || shown.out.find(page + ", ") != std::string::npos;
+        EXPECT_TRUE(named) << word << " shows no page of " << page << ":\n" << shown.out.substr(0, 400);
+        EXPECT_EQ(shown.out.find('\b'), std::string::npos) << "overstruck letters in the text page of " << word;
+    }
+}
+
+bool have_man() { return fs::exists("/usr/bin/man"); }
+
+TEST(ManualPages, ManFindsAnInstalledPageThroughManpath) {
+    if (!have_man()) GTEST_SKIP() << "man is not installed";
+    const fs::path prefix = fs::temp_directory_path() / ("vexar_man_install_" + std::to_string(::getpid()));
+    const ProcessResult install =
+        run_process(VX_CMAKE, {"--install", VX_BUILD_DIR, "--prefix", prefix.string()}, ProcessOptions{});
+    ASSERT_EQ(install.status, 0) << install.err;
+    ProcessOptions options;
+    options.set_env = {{"MANPATH", (prefix / "share/man").string()}, {"MANPAGER", "cat"}, {"PAGER", "cat"}};
+    const ProcessResult shown = run_process("/usr/bin/man", {"vexar-lspacket"}, options);
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_NE(shown.out.find("List packets"), std::string::npos) << shown.out;
+
+    // Every installed page renders on its own, the links to the shared page included
+    // (man -l reads a link's target relative to the manual's root).
+    const fs::path manual = prefix / "share/man";
+    int pages = 0;
+    for (const auto &entry : fs::recursive_directory_iterator(manual)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string page = fs::relative(entry.path(), manual).string();
+        const ProcessResult rendered = run_process(
+            "/bin/sh", {"-c", "cd '" + manual.string() + "' && exec man -l -P cat '" + page + "'"}, options);
+        EXPECT_EQ(rendered.status, 0) << page << ": " << rendered.err;
+        EXPECT_EQ(rendered.err, "") << page;
+        EXPECT_NE(rendered.out.find("NAME"), std::string::npos) << page;
+        ++pages;
+    }
+    EXPECT_GE(pages, static_cast<int>(page_sources().size()));
+
+    // The installed tool finds its text pages beside itself, too.
+    ProcessOptions plain;
+    plain.unset_env = {"VX_HELP_ROOT"};
+    const ProcessResult text = run_process((prefix / "bin/vexar").string(), {"man", "lspacket"}, plain);
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("List packets"), std::string::npos) << text.out;
+    fs::remove_all(prefix);
+}
+
+}  // namespace
