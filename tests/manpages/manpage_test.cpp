@@ -230,7 +230,8 @@ TEST_P(PageTest, NameGivesThePurposeHelpShows) {
     if (command.empty() || command == "generic") GTEST_SKIP() << "not one command's page";
     const ProcessResult list = vexar({"help"});
     ASSERT_EQ(list.status, 0) << list.err;
-    const std::regex listed("^  " + command + " +(.+)$");
+    // "  word (other spellings)  purpose": the spellings in parentheses are optional.
+    const std::regex listed("^  " + command + "(?: \\([^)]*\\))? +(.+)$");
     std::string purpose;
     std::smatch match;
     for (const std::string &line : lines_of(list.out))
