@@ -45,20 +45,19 @@ TEST_P(LspacketAccepts, HandsOverTheRecord) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LspacketAccepts,
-    testing::Values(
-        Accepted{"nothing", {}, 0, 0, nullptr, 0, {}},
-        Accepted{"long_two_packets", {"-long", "p1", "p2"}, 2, 0, nullptr, 0, {"p1", "p2"}},
-        Accepted{"long_twice_is_no_conflict", {"-long", "-long", "p1"}, 2, 0, nullptr, 0, {"p1"}},
-        Accepted{"endrange_before_long", {"-endrange", "-long"}, 2, 0, nullptr, 1, {}},
-        Accepted{"dump_invob_packets", {"-dump", "-invob", "vt", "p1", "p2"}, 0, 1, "vt", 0, {"p1", "p2"}},
-        Accepted{"abbreviations", {"-l", "-dum", "-inv", "vt", "-endrange"}, 2, 1, "vt", 1, {}},
-        Accepted{"invob_twice_keeps_later", {"-invob", "v1", "-invob", "v2"}, 0, 0, "v2", 0, {}},
-        Accepted{"invob_takes_dashes", {"-invob", "--", "p"}, 0, 0, "--", 0, {"p"}},
-        Accepted{"flag_after_operand", {"p1", "-lon"}, 2, 0, nullptr, 0, {"p1"}},
-        Accepted{"double_dash_ends_flags", {"--", "-long"}, 0, 0, nullptr, 0, {"-long"}},
-        Accepted{"lone_dash_is_operand", {"-"}, 0, 0, nullptr, 0, {"-"}},
-        Accepted{"thirty_three_packets", numbered("p", 33), 0, 0, nullptr, 0, numbered("p", 33)},
-        Accepted{"three_hundred_packets", numbered("p", 300), 0, 0, nullptr, 0, numbered("p", 300)}),
+    testing::Values(Accepted{"nothing", {}, 0, 0, nullptr, 0, {}},
+                    Accepted{"long_two_packets", {"-long", "p1", "p2"}, 2, 0, nullptr, 0, {"p1", "p2"}},
+                    Accepted{"long_twice_is_no_conflict", {"-long", "-long", "p1"}, 2, 0, nullptr, 0, {"p1"}},
+                    Accepted{"endrange_before_long", {"-endrange", "-long"}, 2, 0, nullptr, 1, {}},
+                    Accepted{"dump_invob_packets", {"-dump", "-invob", "vt", "p1", "p2"}, 0, 1, "vt", 0, {"p1", "p2"}},
+                    Accepted{"abbreviations", {"-l", "-dum", "-inv", "vt", "-endrange"}, 2, 1, "vt", 1, {}},
+                    Accepted{"invob_twice_keeps_later", {"-invob", "v1", "-invob", "v2"}, 0, 0, "v2", 0, {}},
+                    Accepted{"invob_takes_dashes", {"-invob", "--", "p"}, 0, 0, "--", 0, {"p"}},
+                    Accepted{"flag_after_operand", {"p1", "-lon"}, 2, 0, nullptr, 0, {"p1"}},
+                    Accepted{"double_dash_ends_flags", {"--", "-long"}, 0, 0, nullptr, 0, {"-long"}},
+                    Accepted{"lone_dash_is_operand", {"-"}, 0, 0, nullptr, 0, {"-"}},
+                    Accepted{"thirty_three_packets", numbered("p", 33), 0, 0, nullptr, 0, numbered("p", 33)},
+                    Accepted{"three_hundred_packets", numbered("p", 300), 0, 0, nullptr, 0, numbered("p", 300)}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct Refused {
@@ -73,7 +72,7 @@ TEST_P(LspacketRefuses, PrintsAndFails) {
     const Refused &c = GetParam();
     const auto r = run(vx_cmdsyn_lspacket, c.words);
     EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.msgs, c.msgs);
+    EXPECT_EQ(vxtest::parser_folded(r.msgs), c.msgs);
     EXPECT_EQ(r.command, "");
 }
 
@@ -83,18 +82,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, LspacketRefuses,
                                          Refused{"invob_last", {"-invob"}, {"E0", "U142"}},
                                          // The error flag is tested before the combination check.
                                          Refused{"missing_invob_before_check", {"-endrange", "-invob"}, {"E0", "U142"}},
-                                         // Parser refusals: the parser speaks, the routine adds only its usage.
-                                         Refused{"group_conflict",
-                                                 {"-long", "-short"},
-                                                 {"Efmt:Options \"-long\" and \"-short\" cannot be used together",
-                                                  "U142"}},
-                                         Refused{"not_an_abbreviation",
-                                                 {"-longer"},
-                                                 {"Efmt:Unrecognized option \"-longer\"; did you mean -long?", "U142"}},
-                                         Refused{"endrange_has_no_short_form",
-                                                 {"-long", "-endr"},
-                                                 {"Efmt:Unrecognized option \"-endr\"; did you mean -endrange?",
-                                                  "U142"}}),
+                                         // Parser refusals: the parser speaks (its wording is the parser's own, tested
+                                         // with the parser), the routine adds only its usage.
+                                         Refused{"group_conflict", {"-long", "-short"}, {"parser", "U142"}},
+                                         Refused{"not_an_abbreviation", {"-longer"}, {"parser", "U142"}},
+                                         Refused{"endrange_has_no_short_form", {"-long", "-endr"}, {"parser", "U142"}}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Lspacket, UsageRequestPrintsUsageAndReadsNothing) {
