@@ -86,8 +86,7 @@ void SummaryReporter::Finalize() {
 void SummaryReporter::print_routines() const {
     std::ostream &out = GetOutputStream();
     out << "\nSyntax routines through the real parser (do-nothing command entry), beside glibc getopt_long_only\n"
-           "on the same words (medians; targets: under 1 us a call on every line; ours/getopt at most 0.7 on\n"
-           "mkreplica's import line with full flag names, 0.4 abbreviated)\n\n";
+           "on the same words (medians; target: under 1 us a call on every line)\n\n";
     out << format("%-32s %10s %10s %12s %11s %12s  %s\n", "line", "ours ns", "getopt ns", "ours/getopt", "area B/call",
                   "heap allocs", "target");
     for (const Case &c : cases()) {
