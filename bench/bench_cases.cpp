@@ -15,13 +15,12 @@ namespace {
 
 std::vector<Case> make_cases() {
     return {
-        {"lspacket -long p1 p2", "-long p1 p2", vx_cmdsyn_lspacket, "", 0, true, 0.7, 100},
-        {"mkreplica import, full names", kMkreplicaImportLine, vx_cmdsyn_mkreplica, "workdir tag vob comment", 0, true,
-         0.7, 300},
+        {"lspacket -long p1 p2", "-long p1 p2", vx_cmdsyn_lspacket, ""},
+        {"mkreplica import, full names", kMkreplicaImportLine, vx_cmdsyn_mkreplica, "workdir tag vob comment"},
         // "-npr" is mkreplica's own shortest form of -npreserve; getopt_long_only also
         // sees -nprompt behind it and calls it ambiguous.
         {"mkreplica import, abbreviated", "-imp -wor /tmp/w -tag /vobs/t -vob /stg/t.vbs -npr -comm comment pkt",
-         vx_cmdsyn_mkreplica, "workdir tag vob comment", 1, true, 0.4, 300},
+         vx_cmdsyn_mkreplica, "workdir tag vob comment", 1},
         {"mkreplica export", "-export -workdir /tmp/w -maxsize 50m -ncomment -out /tmp/pkt h1:r1@/vobs/t h2:r2@/vobs/t",
          vx_cmdsyn_mkreplica, "workdir maxsize out"},
         {"syncreplica export -oprange",

@@ -73,8 +73,20 @@ int32_t fail_unhandled_flag(clp_parser_t *parser, bool error_noted, Usage usage)
     return CMD_SYNTAX_ERROR;
 }
 
+namespace {
+// The parser's result for the next word, CLP_DONE when it hands out no text.
+int next_word(clp_parser_t *parser, const char **text) {
+    *text = nullptr;
+    const int result = clp_get_next_arg(parser, text);
+    if (*text == nullptr) return CLP_DONE;
+    return result;
+}
+}  // namespace
+
+bool read_word(clp_parser_t *parser, const char **field) { return next_word(parser, field) != CLP_DONE; }
+
 bool read_value(clp_parser_t *parser, const char **field, int missing_message, bool &error) {
-    if (clp_get_next_arg(parser, field) != CLP_DONE) return true;
+    if (read_word(parser, field)) return true;
     report(missing_message);
     error = true;
     return false;
@@ -83,27 +95,20 @@ bool read_value(clp_parser_t *parser, const char **field, int missing_message, b
 bool handle_comment_flag(clp_parser_t *parser, int32_t code, cmd_comment_block_t &block, bool &error) {
     const char **text_field = nullptr;
     switch (code) {
-    case FLAG_COMMENT:
-        block.comment_kind = COMMENT_KIND_TEXT;
-        text_field = &block.comment;
-        break;
-    case FLAG_CFILE:
-        block.comment_kind = COMMENT_KIND_FILE;
-        text_field = &block.comment_file;
-        break;
-    case FLAG_CQUERY:
-        block.comment_kind = COMMENT_KIND_QUERY;
-        return true;
-    case FLAG_CQEACH:
-        block.comment_kind = COMMENT_KIND_QUERY_EACH;
-        return true;
-    case FLAG_NCOMMENT:
-        block.comment_kind = COMMENT_KIND_NONE;
-        return true;
-    default:
-        return false;
+        case FLAG_COMMENT:
+            block.comment_kind = COMMENT_KIND_TEXT;
+            text_field = &block.comment;
+            break;
+        case FLAG_CFILE:
+            block.comment_kind = COMMENT_KIND_FILE;
+            text_field = &block.comment_file;
+            break;
+        case FLAG_CQUERY: block.comment_kind = COMMENT_KIND_QUERY; return true;
+        case FLAG_CQEACH: block.comment_kind = COMMENT_KIND_QUERY_EACH; return true;
+        case FLAG_NCOMMENT: block.comment_kind = COMMENT_KIND_NONE; return true;
+        default: return false;
     }
-    if (clp_get_next_arg(parser, text_field) == CLP_DONE) {
+    if (!read_word(parser, text_field)) {
         imsg_print(IMSG_SEV_ERROR, _tbs_cmsg_tbs_msg_table_adr(), TBS_MSG_COMMENT_REQUIRED);
         error = true;
     }
@@ -121,7 +126,7 @@ Collected collect_operands(clp_parser_t *parser, TextList &list) {
     bool any = false;
     for (;;) {
         const char *text = nullptr;
-        if (clp_get_next_arg(parser, &text) == CLP_DONE || text == nullptr) break;
+        if (!read_word(parser, &text)) break;
         if (!list.append(text)) return Collected::no_memory;
         any = true;
     }
@@ -142,14 +147,9 @@ Collected collect_subargs(clp_parser_t *parser, TextList &list) {
     return Collected::ok;
 }
 
-bool operand_left(clp_parser_t *parser, const char *&operand) {
-    operand = nullptr;
-    return clp_get_next_arg(parser, &operand) == CLP_OK;
-}
+bool operand_left(clp_parser_t *parser, const char *&operand) { return next_word(parser, &operand) == CLP_OK; }
 
-void read_optional_value(clp_parser_t *parser, const char **field) {
-    if (clp_get_next_arg(parser, field) == CLP_DONE) *field = nullptr;
-}
+void read_optional_value(clp_parser_t *parser, const char **field) { read_word(parser, field); }
 
 void read_max_size(clp_parser_t *parser, int32_t &max_size, bool &error) {
     const char *text = nullptr;
@@ -172,18 +172,18 @@ void convert_decimal(const char *text, int32_t *field, bool &error) {
 
 int32_t read_required_list(clp_parser_t *parser, TextList &list, int missing_message, Usage usage) {
     switch (collect_subargs(parser, list)) {
-    case Collected::ok: return 0;
-    case Collected::none: return fail(missing_message, usage);
-    case Collected::no_memory: break;
+        case Collected::ok: return 0;
+        case Collected::none: return fail(missing_message, usage);
+        case Collected::no_memory: break;
     }
     return fail_no_memory();
 }
 
 int32_t collect_required_operands(clp_parser_t *parser, TextList &list, int missing_message, Usage usage) {
     switch (collect_operands(parser, list)) {
-    case Collected::ok: return 0;
-    case Collected::none: return fail(missing_message, usage);
-    case Collected::no_memory: break;
+        case Collected::ok: return 0;
+        case Collected::none: return fail(missing_message, usage);
+        case Collected::no_memory: break;
     }
     return fail_no_memory();
 }

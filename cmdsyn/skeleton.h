@@ -31,9 +31,9 @@ constexpr clp_flag_desc_t kGroupEnd{CLP_END_EXCLUSION_SPEC, CLP_MARK_END_EXCLUSI
 constexpr clp_flag_desc_t kTableEnd{nullptr, CLP_TABLE_END, 0};
 
 // The comment option group, as it stands in every table that records a comment.
-#define VX_COMMENT_GROUP_ROWS                                                                           \
-    vx::kGroupStart, vx::flag("-c[omment]", FLAG_COMMENT), vx::flag("-cfi[le]", FLAG_CFILE),            \
-        vx::flag("-cq[uery]", FLAG_CQUERY), vx::flag("-cqe[ach]", FLAG_CQEACH),                         \
+#define VX_COMMENT_GROUP_ROWS                                                                \
+    vx::kGroupStart, vx::flag("-c[omment]", FLAG_COMMENT), vx::flag("-cfi[le]", FLAG_CFILE), \
+        vx::flag("-cq[uery]", FLAG_CQUERY), vx::flag("-cqe[ach]", FLAG_CQEACH),              \
         vx::flag("-nc[omment]", FLAG_NCOMMENT), vx::kGroupEnd
 
 // Usage request: the two lowest dispatch bits ask for the usage text only.
@@ -46,7 +46,8 @@ int32_t serve_usage_full_only(uint32_t dispatch_flags, Usage usage);
 
 // Zeroes the record and sets its prefix; the heap area draws a warning.
 void init_prefix(cmd_args_prefix_t *prefix, int32_t record_version, stg_area_t *area);
-template <class Record> void init_record(Record &record, int32_t record_version, stg_area_t *area) {
+template <class Record>
+void init_record(Record &record, int32_t record_version, stg_area_t *area) {
     std::memset(&record, 0, sizeof record);
     init_prefix(&record.prefix, record_version, area);
 }
@@ -67,8 +68,14 @@ int32_t fail_no_memory();
 // disagree. Prints the internal-error report; the usage only if an error was noted.
 int32_t fail_unhandled_flag(clp_parser_t *parser, bool error_noted, Usage usage);
 
-// Reads a flag's value into `field`. When none is left, prints `missing_message` and
-// notes the error. Returns true when a value was read.
+// Reads the next word (a flag's value or an operand) into `field`. False when there is
+// none: the parser says nothing is left, or hands out no text (a NULL text counts as no
+// word whatever the result); `field` is then NULL. Every read of a single word goes
+// through here, so that no NULL text reaches a converter or a message.
+bool read_word(clp_parser_t *parser, const char **field);
+
+// Reads a flag's value into `field`. When there is none (read_word), prints
+// `missing_message` and notes the error. Returns true when a value was read.
 bool read_value(clp_parser_t *parser, const char **field, int missing_message, bool &error);
 
 // Runs the comment group's handler when `code` is one of its flags; returns false for
@@ -81,10 +88,16 @@ bool handle_comment_flag(clp_parser_t *parser, int32_t code, cmd_comment_block_t
 int32_t list_capacity_after_growth(int32_t capacity);
 
 // A count-and-list pair of the record, growing in the caller's area. Earlier blocks
-// stay in the area until it is released.
-template <class T> class AreaList {
+// stay in the area until it is released. The record's count may be signed or unsigned;
+// it never exceeds what list_capacity_after_growth allows, so both hold it alike.
+template <class T>
+class AreaList {
   public:
     AreaList(stg_area_t *area, T *&items, int32_t &count) : area_(area), items_(items), count_(count) {}
+    // An unsigned count is reached through its signed counterpart, which the language
+    // allows for the corresponding signed and unsigned types.
+    AreaList(stg_area_t *area, T *&items, uint32_t &count)
+        : area_(area), items_(items), count_(reinterpret_cast<int32_t &>(count)) {}
     // Empties the list (a repeated list flag starts over).
     void clear() {
         items_ = nullptr;
@@ -123,11 +136,13 @@ Collected collect_operands(clp_parser_t *parser, TextList &list);
 // starts over. `none` when there is no first element.
 Collected collect_subargs(clp_parser_t *parser, TextList &list);
 
-// True when another operand is left; `operand` points to it.
+// True when another operand is left (the parser's result is 0 and the text is not
+// NULL); `operand` points to it.
 bool operand_left(clp_parser_t *parser, const char *&operand);
 
-// Reads a value that may be absent into `field`: NULL when none is left, and no
-// message (familysyncstatus -time_units, syncinfo -last).
+// Reads a value or operand that may be absent into `field`: NULL when there is none
+// (read_word), and no message (familysyncstatus -time_units, syncinfo -last, the
+// setting lssetting lists).
 void read_optional_value(clp_parser_t *parser, const char **field);
 
 // -maxsize (mkreplica, syncreplica): reads the size and converts it into `max_size`.

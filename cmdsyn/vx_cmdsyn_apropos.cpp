@@ -18,13 +18,13 @@ extern "C" int32_t vx_cmdsyn_apropos(clp_parser_t *parser, stg_area_t *area, uin
     if (vx::usage_requested(dispatch_flags)) return vx::serve_usage(kUsage);
 
     const char *first = nullptr;
-    if (clp_get_next_arg(parser, &first) == CLP_DONE) return vx::fail(MSG_STRING_REQUIRED, kUsage);
+    if (!vx::read_word(parser, &first)) return vx::fail(MSG_STRING_REQUIRED, kUsage);
 
     const char **topics = nullptr;
     int32_t topic_count = 0;
     vx::TextList list(area, topics, topic_count);
-    if (first != nullptr && !list.append(first)) return vx::fail_no_memory();
-    if (first != nullptr && vx::collect_operands(parser, list) == vx::Collected::no_memory) return vx::fail_no_memory();
+    if (!list.append(first)) return vx::fail_no_memory();
+    if (vx::collect_operands(parser, list) == vx::Collected::no_memory) return vx::fail_no_memory();
 
     char script[TBS_SCRIPT_PATH_MAX];
     tbs_product_script_dir(script, kScriptName);

@@ -73,7 +73,7 @@ extern "C" int32_t vx_cmdsyn_chepoch(clp_parser_t *parser, stg_area_t *area, uin
     if (rc != CLP_DONE) return vx::fail_with_usage(kUsage);
     if (error) return vx::fail_with_usage(kUsage);
 
-    if (clp_get_next_arg(parser, &args.epoch_row) == CLP_DONE) return vx::fail(MSG_EPOCH_ROW_REQUIRED, kUsage);
+    if (!vx::read_word(parser, &args.epoch_row)) return vx::fail(MSG_EPOCH_ROW_REQUIRED, kUsage);
 
     if (!args.actual) {
         const char **pairs = nullptr;

@@ -37,7 +37,7 @@ constexpr clp_flag_desc_t kFlags[] = {
 // missing value of the other flags.
 bool read_limit(clp_parser_t *parser, uint32_t &limit, bool &error) {
     const char *text = nullptr;
-    if (clp_get_next_arg(parser, &text) == CLP_DONE) return false;
+    if (!vx::read_word(parser, &text)) return false;
     uint32_t value = 0;
     if (strutl_strtoul(text, 10, &value) != 0) {
         imsg_print(IMSG_SEV_ERROR, _tbs_cmsg_tbs_msg_table_adr(), TBS_MSG_NOT_A_NUMBER, text);

@@ -98,15 +98,11 @@ extern "C" int32_t vx_cmdsyn_familysyncstatus(clp_parser_t *parser, stg_area_t *
 
     // -summary reads no operands: its first one is refused as an extra operand below.
     if (rule.operands != Operands::none) {
-        const char **vobs = nullptr;
-        int32_t vob_count = 0;
-        vx::TextList list(area, vobs, vob_count);
-        const vx::Collected collected = vx::collect_operands(parser, list);
+        vx::TextList vobs(area, args.vobs, args.vob_count);
+        const vx::Collected collected = vx::collect_operands(parser, vobs);
         if (collected == vx::Collected::no_memory) return vx::fail_no_memory();
         if (collected == vx::Collected::none && rule.operands == Operands::at_least_one)
             return vx::fail(MSG_VOB_REQUIRED, kUsage);
-        args.vobs = vobs;
-        args.vob_count = static_cast<uint32_t>(vob_count);  // the record counts unsigned
     }
 
     const char *extra = nullptr;

@@ -47,8 +47,8 @@ extern "C" int32_t vx_cmdsyn_lssetting(clp_parser_t *parser, stg_area_t *area, u
     }
     if (rc != CLP_DONE) return vx::fail_with_usage(kUsage);
 
-    // The setting to list, if one is named; the parser leaves NULL when none is.
-    clp_get_next_arg(parser, &args.setting_name);
+    // The setting to list, if one is named.
+    vx::read_optional_value(parser, &args.setting_name);
     if (error) return vx::fail_with_usage(kUsage);
 
     if (args.inquire && args.setting_name != nullptr) return vx::fail(MSG_INVALID_COMBINATION, kUsage);

@@ -99,11 +99,8 @@ int32_t read_targets(clp_parser_t *parser, stg_area_t *area, vx_mkreplica_args_t
     const char **specs = nullptr;
     int32_t count = 0;
     vx::TextList list(area, specs, count);
-    switch (vx::collect_operands(parser, list)) {
-        case vx::Collected::ok: break;
-        case vx::Collected::none: return vx::fail(MSG_REPLICA_SPECS_REQUIRED, kUsage);
-        case vx::Collected::no_memory: return vx::fail_no_memory();
-    }
+    if (const int32_t failed = vx::collect_required_operands(parser, list, MSG_REPLICA_SPECS_REQUIRED, kUsage))
+        return failed;
 
     auto *pairs = static_cast<vx_replica_host_pair_t *>(
         stg_alloc(area, sizeof(vx_replica_host_pair_t) * static_cast<size_t>(count)));

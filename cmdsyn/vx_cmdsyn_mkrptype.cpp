@@ -48,7 +48,7 @@ extern "C" int32_t vx_cmdsyn_mkrptype(clp_parser_t *parser, stg_area_t *area, ui
 
     // The error flag waits for the first operand, so that a missing replica type is
     // reported together with a missing flag value.
-    if (clp_get_next_arg(parser, &args.rptype_selector) == CLP_DONE) return vx::fail(MSG_RPTYPE_NAME_REQUIRED, kUsage);
+    if (!vx::read_word(parser, &args.rptype_selector)) return vx::fail(MSG_RPTYPE_NAME_REQUIRED, kUsage);
     if (error) return vx::fail_with_usage(kUsage);
     const char *extra = nullptr;
     if (vx::operand_left(parser, extra)) return vx::fail_unexpected_operand(extra, kUsage);

@@ -70,7 +70,7 @@ void trace_failure(const Conversion &conversion, int32_t status) {
 int32_t read_keyword(clp_parser_t *parser, const Conversion &conversion, int32_t *field, bool &error,
                      bool &conversion_failed) {
     const char *text = nullptr;
-    if (!vx::read_value(parser, &text, conversion.missing_message, error) || text == nullptr) return 0;
+    if (!vx::read_value(parser, &text, conversion.missing_message, error)) return 0;
     const int32_t status = conversion.convert(text, field);
     if (status == 0) return 0;
     if (status == VX_CMD_NOT_A_KEYWORD) {

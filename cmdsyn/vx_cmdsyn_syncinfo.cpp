@@ -106,11 +106,8 @@ extern "C" int32_t vx_cmdsyn_syncinfo(clp_parser_t *parser, stg_area_t *area, ui
                 break;
             case FLAG_JOB:
                 // Each -job starts a new list; one without any job identity ends the routine.
-                switch (vx::collect_subargs(parser, jobs)) {
-                    case vx::Collected::ok: break;
-                    case vx::Collected::none: return vx::fail(MSG_JOB_ID_REQUIRED, kUsage);
-                    case vx::Collected::no_memory: return vx::fail_no_memory();
-                }
+                if (const int32_t failed = vx::read_required_list(parser, jobs, MSG_JOB_ID_REQUIRED, kUsage))
+                    return failed;
                 break;
             case FLAG_UUID: break;  // accepted, and nothing is recorded for it
             default: break;         // no unrecognized-flag path here: an unknown code is passed over

@@ -88,8 +88,7 @@ extern "C" int32_t vx_cmdsyn_syncreplica(clp_parser_t *parser, stg_area_t *area,
 
     bool error = false;
     vx::TextList oprange(area, args.oprange, args.oprange_count);
-    int32_t evlist_count = 0;  // the record's count is unsigned
-    vx::TextList evlist(area, args.evlist, evlist_count);
+    vx::TextList evlist(area, args.evlist, args.evlist_count);
     const char *text = nullptr;
     int32_t code = 0;
     int rc;
@@ -125,7 +124,6 @@ extern "C" int32_t vx_cmdsyn_syncreplica(clp_parser_t *parser, stg_area_t *area,
             case FLAG_EVLIST:
                 if (const int32_t failed = vx::read_required_list(parser, evlist, MSG_EVLIST_REQUIRED, kUsage))
                     return failed;
-                args.evlist_count = static_cast<uint32_t>(evlist_count);
                 if (!every_entry_names_a_value(args)) return vx::fail(MSG_EVLIST_NAME_VALUE, kUsage);
                 break;
             case FLAG_VERBOSE: args.verbose = 1; break;
@@ -177,11 +175,8 @@ extern "C" int32_t vx_cmdsyn_syncreplica(clp_parser_t *parser, stg_area_t *area,
         if (vx::collect_operands(parser, replicas) == vx::Collected::no_memory) return vx::fail_no_memory();
     } else if (args.ship_mode != VX_SHIP_MODE_RECEIVE) {
         vx::TextList items(area, args.import_items, args.import_item_count);
-        switch (vx::collect_operands(parser, items)) {
-            case vx::Collected::ok: break;
-            case vx::Collected::none: return vx::fail(MSG_PACKET_OR_STAGING_REQUIRED, kUsage);
-            case vx::Collected::no_memory: return vx::fail_no_memory();
-        }
+        if (const int32_t failed = vx::collect_required_operands(parser, items, MSG_PACKET_OR_STAGING_REQUIRED, kUsage))
+            return failed;
     }
     // -receive reads no operand: any word left over is unexpected.
     const char *extra = nullptr;

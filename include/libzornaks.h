@@ -72,7 +72,8 @@ VX_LAYOUT_SIZE(clp_flag_desc_t, attr, 3); /* the 16-bit attribute is padded to a
 /* A parser over the words after the command word. The words are copied into `area`,
    which must outlive the parser; every text the parser hands out lives as long. */
 ZORNAKS_API clp_parser_t *clp_parser_create(stg_area_t *area, int argc, const char *const *argv);
-/* Installs a flag table. 0: in force; nonzero: the table is malformed and refused. */
+/* Installs a flag table, checked as it stands at each install (the parser keeps
+   nothing of it across parsers). 0: in force; nonzero: malformed and refused. */
 ZORNAKS_API int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_area_t *area);
 /* Reads the next flag. 0: `*code` set; CLP_DONE: no more flags; other: the line was
    rejected and the parser printed why. The second argument is reserved (0). */

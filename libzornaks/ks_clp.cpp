@@ -3,12 +3,10 @@
 // Flags are read one at a time; operands met on the way are queued and handed out, in
 // their order, once the flags are done. A value flag's value is simply the next raw
 // word. What a parser keeps lives in the caller's area, so the texts it hands out live
-// as long as the area; the only heap block is the one a table takes when it is first
-// installed in the process (see "Checked tables" below).
+// as long as the area. The parser keeps nothing between calls: every table is checked
+// each time it is installed.
 
-#include <atomic>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "ks_clp_capture.h"
@@ -24,20 +22,8 @@ struct Row {
     size_t prefix_length;  // the shortest abbreviation accepted: "-l"
     size_t full_length;    // the full name, brackets left out: "-long"
     int32_t code;
-    int32_t group;              // index of its mutual-exclusion group, -1 outside any
-    int32_t next_same_initial;  // the next row whose name begins with the same letter, -1 none
+    int32_t group;  // index of its mutual-exclusion group, -1 outside any
 };
-
-// The rows of a table are followed by an index of them by the letter after the "-": a
-// flag is looked for only among the rows of its own first letter.
-constexpr size_t kInitials = 256;
-using InitialIndex = int16_t[kInitials];  // per letter: its first row, -1 none
-
-size_t built_bytes(int flag_rows) { return sizeof(Row) * static_cast<size_t>(flag_rows) + sizeof(InitialIndex); }
-
-const int16_t *initial_index(const Row *rows, int flag_rows) {
-    return reinterpret_cast<const int16_t *>(rows + flag_rows);
-}
 
 // A suggestion is offered for a word at most this many edits away from a full name.
 constexpr size_t kNearEdits = 2;
@@ -57,7 +43,6 @@ struct clp_parser {
     // The installed table.
     const Row *rows;
     int row_count;
-    const int16_t *first_by_initial;
     int *group_first;  // per group: the row read first, -1 while none was
     const char *last_flag;
     // A list value being split: the rest of its word, after the parts handed out.
@@ -166,7 +151,7 @@ int measure_table(const clp_flag_desc_t *table, TableShape &shape) {
 // Builds the rows of a table of the measured shape into the area, checking each spec.
 // The rows, or nullptr after saying why.
 const Row *build_rows(const clp_flag_desc_t *table, const TableShape &shape, stg_area_t *area) {
-    Row *rows = static_cast<Row *>(stg_alloc(area, built_bytes(shape.flag_rows)));
+    Row *rows = static_cast<Row *>(stg_alloc(area, sizeof(Row) * static_cast<size_t>(shape.flag_rows)));
     if (rows == nullptr) {
         report_no_memory();
         return nullptr;
@@ -193,86 +178,7 @@ const Row *build_rows(const clp_flag_desc_t *table, const TableShape &shape, stg
         row.code = desc.code;
         row.group = group;
     }
-    // Chained from the last row up, so that each chain keeps the order of the table.
-    int16_t *first_by_initial = reinterpret_cast<int16_t *>(rows + count);
-    for (size_t initial = 0; initial < kInitials; ++initial) first_by_initial[initial] = -1;
-    for (int i = count - 1; i >= 0; --i) {
-        int16_t &first = first_by_initial[static_cast<unsigned char>(rows[i].spec[1])];
-        rows[i].next_same_initial = first;
-        first = static_cast<int16_t>(i);
-    }
     return rows;
-}
-
-// ---- Checked tables ------------------------------------------------------------------
-//
-// A routine installs the same constant table every time it runs, and checking the specs
-// again costs more than reading a short command line. So a table that passed its checks
-// is kept for the life of the process under its address, with the rows it had: an
-// install of the same rows at that address takes the kept rows as they are. Rows that
-// differ (another table at an address used before) are checked as a new table. A kept
-// table is never changed or freed once published, so every thread reads it without a
-// lock.
-
-struct CheckedTable {
-    const clp_flag_desc_t *address;
-    TableShape shape;
-    const clp_flag_desc_t *seen;  // the table's rows as they were checked, terminator included
-    const Row *rows;
-};
-
-constexpr size_t kCheckedSlots = 256;  // a power of two
-constexpr size_t kCheckedProbes = 8;
-// Larger tables are checked at every install: nothing the kept copies take is unbounded.
-constexpr int kLargestKeptTable = 256;
-
-std::atomic<const CheckedTable *> g_checked[kCheckedSlots];
-
-size_t checked_slot(const clp_flag_desc_t *table, size_t probe) {
-    const auto bits = reinterpret_cast<uintptr_t>(table);
-    return (static_cast<size_t>(bits >> 4 ^ bits >> 12) + probe) & (kCheckedSlots - 1);
-}
-
-// Whether the table holds the rows it was checked with. Row by row, so that a shorter
-// table standing at the same address is not read past its terminator.
-bool same_rows(const CheckedTable &kept, const clp_flag_desc_t *table) {
-    for (int i = 0; i <= kept.shape.rows; ++i)
-        if (table[i].spec != kept.seen[i].spec || table[i].code != kept.seen[i].code) return false;
-    return true;
-}
-
-const CheckedTable *find_checked(const clp_flag_desc_t *table) {
-    for (size_t probe = 0; probe < kCheckedProbes; ++probe) {
-        const CheckedTable *kept = g_checked[checked_slot(table, probe)].load(std::memory_order_acquire);
-        if (kept == nullptr) return nullptr;
-        if (kept->address == table && same_rows(*kept, table)) return kept;
-    }
-    return nullptr;
-}
-
-// Keeps a table that passed its checks, in one heap block: the entry, the rows seen and
-// the built rows with their index. Nothing is kept when the block cannot be had or the
-// table's slots are taken.
-void keep_checked(const clp_flag_desc_t *table, const TableShape &shape, const Row *rows) {
-    if (shape.rows > kLargestKeptTable) return;
-    const size_t seen_count = static_cast<size_t>(shape.rows) + 1;
-    void *block =
-        std::malloc(sizeof(CheckedTable) + sizeof(clp_flag_desc_t) * seen_count + built_bytes(shape.flag_rows));
-    if (block == nullptr) return;
-    // Every part holds pointers first: each leaves the next one aligned.
-    CheckedTable *entry = static_cast<CheckedTable *>(block);
-    clp_flag_desc_t *seen = reinterpret_cast<clp_flag_desc_t *>(entry + 1);
-    Row *kept_rows = reinterpret_cast<Row *>(seen + seen_count);
-    std::memcpy(static_cast<void *>(seen), table, sizeof(clp_flag_desc_t) * seen_count);
-    std::memcpy(static_cast<void *>(kept_rows), rows, built_bytes(shape.flag_rows));
-    *entry = CheckedTable{table, shape, seen, kept_rows};
-    for (size_t probe = 0; probe < kCheckedProbes; ++probe) {
-        const CheckedTable *expected = nullptr;
-        if (g_checked[checked_slot(table, probe)].compare_exchange_strong(expected, entry, std::memory_order_acq_rel))
-            return;
-        if (expected->address == table && same_rows(*expected, table)) break;  // another thread kept it first
-    }
-    std::free(block);
 }
 
 // The full name of a row, brackets left out ("-long" for "-l[ong]"), copied into the
@@ -309,10 +215,8 @@ bool names_row(const Row &row, const char *word, size_t length) {
 
 // The row a typed flag names. An exact full name wins; otherwise the first row.
 int match_row(const clp_parser_t *parser, const char *word, size_t length) {
-    if (parser->first_by_initial == nullptr) return -1;  // no table in force
     int first = -1;
-    for (int i = parser->first_by_initial[static_cast<unsigned char>(word[1])]; i >= 0;
-         i = parser->rows[i].next_same_initial) {
+    for (int i = 0; i < parser->row_count; ++i) {
         const Row &row = parser->rows[i];
         if (!names_row(row, word, length)) continue;
         if (length == row.full_length) return i;
@@ -469,7 +373,6 @@ int capture_table(clp_parser_t *parser) {
     if (parser->probe_flag >= 0 && parser->probe_flag < parser->row_count) return CLP_OK;
     parser->rows = nullptr;
     parser->row_count = 0;
-    parser->first_by_initial = nullptr;
     return CLP_REJECTED;
 }
 
@@ -544,7 +447,6 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     parser->operand_next = 0;
     parser->rows = nullptr;
     parser->row_count = 0;
-    parser->first_by_initial = nullptr;
     parser->group_first = nullptr;
     parser->last_flag = nullptr;
     parser->in_list = false;
@@ -553,18 +455,10 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     parser->probe_handed_out = false;
     parser->probe_reading = CLP_PROBE_NOT_REACHED;
 
-    const CheckedTable *kept = find_checked(table);
     TableShape shape;
-    const Row *rows = nullptr;
-    if (kept != nullptr) {
-        shape = kept->shape;
-        rows = kept->rows;
-    } else {
-        if (measure_table(table, shape) != CLP_OK) return CLP_REJECTED;
-        rows = build_rows(table, shape, parser->area);
-        if (rows == nullptr) return CLP_REJECTED;
-        keep_checked(table, shape, rows);
-    }
+    if (measure_table(table, shape) != CLP_OK) return CLP_REJECTED;
+    const Row *rows = build_rows(table, shape, parser->area);
+    if (rows == nullptr) return CLP_REJECTED;
     // Which row of each group was read first belongs to this parser's line.
     if (shape.groups > 0) {
         int *group_first = static_cast<int *>(stg_alloc(parser->area, sizeof(int) * static_cast<size_t>(shape.groups)));
@@ -577,7 +471,6 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     }
     parser->rows = rows;
     parser->row_count = shape.flag_rows;
-    parser->first_by_initial = initial_index(rows, shape.flag_rows);
     if (parser->capture) return capture_table(parser);
     return CLP_OK;
 }

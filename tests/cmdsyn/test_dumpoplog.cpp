@@ -99,14 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"three_hundred_entries", numbered("e", 300), {.entries = numbered("e", 300)}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// The parser speaks for itself about the words it refuses: its messages, whatever
-// their text, count as "parser".
-std::vector<std::string> folded(std::vector<std::string> msgs) {
-    for (std::string &m : msgs)
-        if (m.rfind("Efmt:", 0) == 0) m = "parser";
-    return msgs;
-}
-
 struct Refused {
     const char *name;
     std::vector<std::string> words;
@@ -118,7 +110,7 @@ class DumpoplogRefuses : public testing::TestWithParam<Refused> {};
 TEST_P(DumpoplogRefuses, PrintsAndFails) {
     const auto r = run(vx_cmdsyn_dumpoplog, GetParam().words);
     EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(folded(r.msgs), GetParam().msgs);
+    EXPECT_EQ(vxtest::parser_folded(r.msgs), GetParam().msgs);
     EXPECT_EQ(r.command, "");
 }
 

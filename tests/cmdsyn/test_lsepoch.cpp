@@ -55,14 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"three_hundred_replicas", numbered("r", 300), numbered("r", 300), nullptr, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// The parser speaks for itself about the words it refuses: its messages, whatever
-// their text, count as "parser".
-std::vector<std::string> folded(std::vector<std::string> msgs) {
-    for (std::string &m : msgs)
-        if (m.rfind("Efmt:", 0) == 0) m = "parser";
-    return msgs;
-}
-
 struct Refused {
     const char *name;
     std::vector<std::string> words;
@@ -74,7 +66,7 @@ class LsepochRefuses : public testing::TestWithParam<Refused> {};
 TEST_P(LsepochRefuses, PrintsAndFails) {
     const auto r = run(vx_cmdsyn_lsepoch, GetParam().words);
     EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(folded(r.msgs), GetParam().msgs);
+    EXPECT_EQ(vxtest::parser_folded(r.msgs), GetParam().msgs);
     EXPECT_EQ(r.command, "");
 }
 

@@ -72,28 +72,22 @@ TEST_P(LspacketRefuses, PrintsAndFails) {
     const Refused &c = GetParam();
     const auto r = run(vx_cmdsyn_lspacket, c.words);
     EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.msgs, c.msgs);
+    EXPECT_EQ(vxtest::parser_folded(r.msgs), c.msgs);
     EXPECT_EQ(r.command, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LspacketRefuses,
-    testing::Values(Refused{"short_endrange", {"-short", "-endrange"}, {"E140", "U142"}},
-                    Refused{"endrange_alone", {"-endrange", "p1"}, {"E140", "U142"}},
-                    Refused{"invob_last", {"-invob"}, {"E0", "U142"}},
-                    // The error flag is tested before the combination check.
-                    Refused{"missing_invob_before_check", {"-endrange", "-invob"}, {"E0", "U142"}},
-                    // Parser refusals: the parser speaks, the routine adds only its usage.
-                    Refused{"group_conflict",
-                            {"-long", "-short"},
-                            {"Efmt:Options \"-long\" and \"-short\" cannot be used together", "U142"}},
-                    Refused{"not_an_abbreviation",
-                            {"-longer"},
-                            {"Efmt:Unrecognized option \"-longer\"; did you mean -long?", "U142"}},
-                    Refused{"endrange_has_no_short_form",
-                            {"-long", "-endr"},
-                            {"Efmt:\"-endr\" is too short for -endrange; type at least -endrange", "U142"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LspacketRefuses,
+                         testing::Values(Refused{"short_endrange", {"-short", "-endrange"}, {"E140", "U142"}},
+                                         Refused{"endrange_alone", {"-endrange", "p1"}, {"E140", "U142"}},
+                                         Refused{"invob_last", {"-invob"}, {"E0", "U142"}},
+                                         // The error flag is tested before the combination check.
+                                         Refused{"missing_invob_before_check", {"-endrange", "-invob"}, {"E0", "U142"}},
+                                         // Parser refusals: the parser speaks (its wording is the parser's own, tested
+                                         // with the parser), the routine adds only its usage.
+                                         Refused{"group_conflict", {"-long", "-short"}, {"parser", "U142"}},
+                                         Refused{"not_an_abbreviation", {"-longer"}, {"parser", "U142"}},
+                                         Refused{"endrange_has_no_short_form", {"-long", "-endr"}, {"parser", "U142"}}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Lspacket, UsageRequestPrintsUsageAndReadsNothing) {
     for (uint32_t flags : {1u, 2u, 3u, 7u}) {

@@ -78,8 +78,8 @@ TEST(SkeletonPaths, UnhandledCodeAfterAnErrorAddsTheUsage) {
     vxtest::add_flags(s, {FLAG_INVOB, FLAG_SITE});  // -invob finds no value
     const Outcome o = call(vx_cmdsyn_lspacket, s);
     EXPECT_EQ(o.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(o.msgs, (std::vector<std::string>{"E0", "Etbs100", "Ufmt:internal error: Unrecognized option \"-mystery\"",
-                                                "U142"}));
+    EXPECT_EQ(o.msgs, (std::vector<std::string>{"E0", "Etbs100",
+                                                "Ufmt:internal error: Unrecognized option \"-mystery\"", "U142"}));
 }
 
 TEST(SkeletonPaths, LastFlagNameIsCutToTheBuffer) {
@@ -129,6 +129,35 @@ TEST(SkeletonPaths, ListValueWithoutAFirstElementIsNone) {
     EXPECT_EQ(items, nullptr);
     EXPECT_EQ(count, 0);
     stg_area_release(area);
+}
+
+// A record's count may be signed or unsigned (familysyncstatus's VOBs, syncreplica's
+// -evlist): the list fills either alike, across its growth steps.
+template <class Count>
+std::vector<std::string> collected_into(Count &count, const std::vector<std::string> &words) {
+    ScriptedParser s;
+    for (const std::string &word : words) s.args.emplace_back(CLP_OK, word.c_str());
+    stg_area_t *area = stg_area_create();
+    const char **items = nullptr;
+    vx::TextList list(area, items, count);
+    const vx::Collected collected = vx::collect_operands(vxtest::as_parser(s), list);
+    EXPECT_EQ(collected, words.empty() ? vx::Collected::none : vx::Collected::ok);
+    std::vector<std::string> texts = vxtest::texts(items, static_cast<int32_t>(count));
+    stg_area_release(area);
+    return texts;
+}
+
+TEST(SkeletonPaths, ListCountSignedOrUnsigned) {
+    for (int n : {0, 1, 32, 33, 288, 289, 300}) {
+        SCOPED_TRACE(n);
+        const std::vector<std::string> words = vxtest::numbered("p", n);
+        int32_t signed_count = 0;  // as in a zeroed record
+        uint32_t unsigned_count = 0;
+        EXPECT_EQ(collected_into(signed_count, words), words);
+        EXPECT_EQ(collected_into(unsigned_count, words), words);
+        EXPECT_EQ(signed_count, n);
+        EXPECT_EQ(unsigned_count, static_cast<uint32_t>(n));
+    }
 }
 
 }  // namespace

@@ -360,8 +360,9 @@ INSTANTIATE_TEST_SUITE_P(
                            {"E37", "U103", "U103"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ShipinfoConversionsNoText, NothingIsConvertedYetTheFlagIsAFilter) {
-    // A result of 0 without a text: no converter call, no message.
+TEST(ShipinfoConversionsNoText, NothingIsConvertedAndTheValueIsMissing) {
+    // A result of 0 without a text counts as no value: no converter call (a forced
+    // failure would speak), each flag's required-value message, the usage once.
     ScriptedParser s;
     vxtest::add_flags(s, {FLAG_JOB, FLAG_SCAN_DIRECTION, FLAG_FILETYPE});
     vxtest::add_args(s, {"17", nullptr, nullptr});
@@ -371,7 +372,7 @@ TEST(ShipinfoConversionsNoText, NothingIsConvertedYetTheFlagIsAFilter) {
     vxtest::force_filetype_status(0);
     vxtest::force_scan_direction_status(0);
     EXPECT_EQ(o.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(o.msgs, (Msgs{"E101", "U103"}));
+    EXPECT_EQ(o.msgs, (Msgs{"E82", "E104", "U103"}));
 }
 
 }  // namespace

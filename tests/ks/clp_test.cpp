@@ -387,8 +387,8 @@ TEST(ClpTable, WellFormedTablesAtTheirLimits) {
     EXPECT_EQ(code, 1);  // the row just before the terminator is in force
 }
 
-// A table checked once is kept under its address; rows that change at that address
-// (a table built on the stack, a buffer used again) must be read as they are now.
+// A table is read as it is at each install: rows that change at the same address (a
+// table built on the stack, a buffer used again) must be read as they are now.
 TEST(ClpTable, RowsChangedAtTheSameAddressAreReadAnew) {
     std::vector<clp_flag_desc_t> table = rows_of({{"-l[ong]", LONG, 0}, {"-s[hort]", SHORT, 0}, kEnd});
     const auto first_code = [&table](const std::string &word) -> std::string {
@@ -416,6 +416,52 @@ TEST(ClpTable, RowsChangedAtTheSameAddressAreReadAnew) {
     table[0] = {"-l[ong]", LONG, 0};
     table[1] = {"-s[hort]", SHORT, 0};
     EXPECT_EQ(first_code("-sh"), std::to_string(SHORT));
+}
+
+// The spec texts themselves rewritten in place, the rows untouched: the new text is in
+// force, with its own lengths and its own first letter.
+TEST(ClpTable, SpecTextRewrittenInPlaceIsReadAnew) {
+    char first_spec[16] = "-l[ong]";
+    char second_spec[16] = "-s[hort]";
+    const clp_flag_desc_t table[] = {{first_spec, LONG, 0}, {second_spec, SHORT, 0}, kEnd};
+    const auto first_code = [&table](const std::string &word) -> std::string {
+        Area area(stg_area_create());
+        clp_parser_t *parser = make_parser(area.get(), {word});
+        testing::internal::CaptureStderr();
+        const int installed = clp_switch_flags(parser, table, area.get());
+        int32_t code = 0;
+        const int rc = installed == CLP_OK ? clp_get_next_flag_value(parser, 0, &code) : installed;
+        testing::internal::GetCapturedStderr();
+        if (installed != CLP_OK) return "table refused";
+        return rc == CLP_OK ? std::to_string(code) : "refused";
+    };
+    struct Step {
+        const char *first;   // the first row's spec text from this step on
+        const char *second;  // the second row's
+        const char *word;
+        std::string code;
+    };
+    const Step steps[] = {
+        {"-l[ong]", "-s[hort]", "-lo", std::to_string(LONG)},
+        {"-l[ong]", "-s[hort]", "-sh", std::to_string(SHORT)},
+        {"-lo[ng]", "-s[hort]", "-l", "refused"},                   // a longer abbreviation
+        {"-lo[ng]", "-s[hort]", "-lon", std::to_string(LONG)},      // the same name still
+        {"-l[ist]", "-s[hort]", "-long", "refused"},                // another name, as long
+        {"-l[ist]", "-s[hort]", "-lis", std::to_string(LONG)},      // taken with its new text
+        {"-q[uiet]", "-s[hort]", "-l", "refused"},                  // another first letter
+        {"-q[uiet]", "-s[hort]", "-qu", std::to_string(LONG)},      // found under its new letter
+        {"-q[uiet]", "-l[ong]", "-lo", std::to_string(SHORT)},      // a letter moved to another row
+        {"-verbose", "-l[ong]", "-verbose", std::to_string(LONG)},  // brackets gone, longer text
+        {"-verbose", "-l[ong]", "-verb", "refused"},
+        {"-v[erbose", "-l[ong]", "-v", "table refused"},  // malformed now
+        {"-l[ong]", "-s[hort]", "-sh", std::to_string(SHORT)},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(std::string(step.first) + " " + step.second + ": " + step.word);
+        std::strcpy(first_spec, step.first);
+        std::strcpy(second_spec, step.second);
+        EXPECT_EQ(first_code(step.word), step.code);
+    }
 }
 
 TEST(ClpLastFlagName, TheTypedWordTruncatedWithinTheBuffer) {

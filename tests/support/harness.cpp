@@ -15,12 +15,12 @@ thread_local std::unique_ptr<stg_area_t, AreaDeleter> t_area;
 
 char severity_letter(int severity) {
     switch (severity) {
-    case IMSG_SEV_PLAIN: return 'P';
-    case IMSG_SEV_PLAIN_CONT: return 'C';
-    case IMSG_SEV_ERROR: return 'E';
-    case IMSG_SEV_USAGE: return 'U';
-    case IMSG_SEV_TRACE: return 'R';
-    default: return '?';
+        case IMSG_SEV_PLAIN: return 'P';
+        case IMSG_SEV_PLAIN_CONT: return 'C';
+        case IMSG_SEV_ERROR: return 'E';
+        case IMSG_SEV_USAGE: return 'U';
+        case IMSG_SEV_TRACE: return 'R';
+        default: return '?';
     }
 }
 }  // namespace
@@ -43,6 +43,12 @@ std::vector<std::string> summary(const std::vector<Msg> &msgs) {
         out.push_back(s);
     }
     return out;
+}
+
+std::vector<std::string> parser_folded(std::vector<std::string> msgs) {
+    for (std::string &m : msgs)
+        if (m.rfind("Efmt:", 0) == 0) m = "parser";
+    return msgs;
 }
 
 Capture &captured() { return t_capture; }

@@ -21,9 +21,9 @@ struct Msg {
     int severity;
     const msg_table_t *table;  // NULL for the format form
     int index;
-    std::string facility;      // imsg_print_shared only
-    std::string argument;      // the "%s" argument, if the text takes one
-    std::string text;          // as formatted
+    std::string facility;  // imsg_print_shared only
+    std::string argument;  // the "%s" argument, if the text takes one
+    std::string text;      // as formatted
 };
 
 // Messages recorded on this thread since the last clear.
@@ -39,6 +39,9 @@ void set_tracing(bool on);
 //   "Ufmt:internal error: ..." format form, with its text (no final newline)
 //   "R..." severity 8
 std::vector<std::string> summary(const std::vector<Msg> &msgs);
+// The parser speaks for itself about the words it refuses, in words of its own: in a
+// summary, each of its error messages (format form) becomes "parser", whatever its text.
+std::vector<std::string> parser_folded(std::vector<std::string> msgs);
 
 // The last record handed to a command entry on this thread.
 struct Capture {
@@ -51,10 +54,12 @@ void set_command_status(int32_t status);
 int32_t command_status();
 // Stores a copy of the record; returns command_status().
 int32_t capture(const char *command, const void *record, size_t size);
-template <class Record> int32_t capture(const char *command, const Record *record) {
+template <class Record>
+int32_t capture(const char *command, const Record *record) {
     return capture(command, record, sizeof *record);
 }
-template <class Record> Record record() {
+template <class Record>
+Record record() {
     Record r;
     std::memset(&r, 0, sizeof r);
     const Capture &c = captured();
@@ -65,9 +70,9 @@ template <class Record> Record record() {
 // The outcome of one call of a routine.
 struct Result {
     int32_t status = 0;
-    std::vector<std::string> msgs;   // summary() of what was printed
-    std::vector<Msg> raw;            // the messages themselves
-    std::string command;             // the command entry called, "" for none
+    std::vector<std::string> msgs;  // summary() of what was printed
+    std::vector<Msg> raw;           // the messages themselves
+    std::string command;            // the command entry called, "" for none
 };
 
 // Runs `routine` over `words` (the words after the command word) with a fresh parser in
