@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "vexar_utf16.h"
+
 namespace vexar {
 namespace {
 
@@ -46,46 +48,15 @@ bool is_utf8(std::string_view text) {
     return true;
 }
 
-void append_utf8(std::string &out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-std::uint32_t unit_at(std::string_view bytes, std::size_t i) {
-    return static_cast<unsigned char>(bytes[i]) | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1]))
-                                                      << 8;
-}
-
+// The text of UTF-16LE bytes (without their mark) as UTF-8, or nothing when they are not
+// UTF-16: an odd number of bytes, or an unpaired surrogate.
 std::optional<std::string> utf16le_to_utf8(std::string_view bytes) {
     if (bytes.size() % 2 != 0) return std::nullopt;
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
-        std::uint32_t code = unit_at(bytes, i);
-        if (code >= 0xDC00 && code <= 0xDFFF) return std::nullopt;  // a trail without its lead
-        if (code >= 0xD800 && code <= 0xDBFF) {
-            if (i + 4 > bytes.size()) return std::nullopt;
-            const std::uint32_t trail = unit_at(bytes, i + 2);
-            if (trail < 0xDC00 || trail > 0xDFFF) return std::nullopt;
-            code = 0x10000 + ((code - 0xD800) << 10) + (trail - 0xDC00);
-            i += 2;
-        }
-        append_utf8(out, code);
-    }
-    return out;
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i)
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    return utf8_from_utf16(units);
 }
 
 void remove_line_end(std::string &line) {

@@ -26,16 +26,6 @@ std::string LspacketRecord(const std::string &packets, int count, int detail = 0
            R"(,"dump":0,"invob":null,"endrange":)" + std::to_string(endrange) + "}\n";
 }
 
-// `text` as UTF-16LE bytes after the byte-order mark.
-std::string Utf16le(const std::u16string &text) {
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 struct ArgFileCase {
     const char *label;
     std::map<std::string, std::string> files;  // name in the scratch folder: content

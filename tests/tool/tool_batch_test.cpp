@@ -24,16 +24,6 @@ std::string LspacketRecord(const std::string &packets, int count, int detail = 0
 const std::string kA = LspacketRecord(R"(["a"])", 1);
 const std::string kB = LspacketRecord(R"(["b"])", 1);
 
-// `text` as UTF-16LE bytes after the byte-order mark.
-std::string Utf16le(const std::u16string &text) {
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 const std::string kNotUtf8 =
     "The line is not valid UTF-8 (standard input is read as UTF-8, or as UTF-16LE after its byte-order mark); the "
     "line was not run.\n";

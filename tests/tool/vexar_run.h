@@ -44,6 +44,16 @@ inline ProcessResult RunVexarAtTerminal(const std::string &typed) {
     return run_process(VEXAR_PATH, {}, options);
 }
 
+// `text` as UTF-16LE bytes after the byte-order mark, as Windows tools write text files.
+inline std::string Utf16le(const std::u16string &text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 // The prompt of the interactive mode at a terminal.
 inline constexpr std::string_view kPrompt = "vexar> ";
 
