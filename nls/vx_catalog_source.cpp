@@ -6,12 +6,14 @@
 //
 // CATALOG names the table: vexar_bin (the library's messages, set 58), vexar_tool (the
 // tool's texts, set 60), zornaks_imsg (the message facility's own texts, set 61) or
-// zornaks_clp (the parser's refusals, set 62).
+// zornaks_clp (the parser's refusals, set 62) or zornacmdsyn (the shared command
+// syntax's texts, set 63).
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "cmdsyn_texts.h"
 #include "ks_texts.h"
 #include "libzornavx_cmdsyn.h"
 #include "vexar_messages.h"
@@ -44,8 +46,8 @@ std::string quoted(const char *text) {
 
 // The tables with a catalog, by catalog name.
 const msg_table_t *table_named(const char *name) {
-    for (const msg_table_t *table :
-         {_vx_cmdsyn_vexar_msg_table_adr(), zornaks::imsg_texts(), zornaks::clp_texts(), vexar::tool_texts()})
+    for (const msg_table_t *table : {_vx_cmdsyn_vexar_msg_table_adr(), zornaks::imsg_texts(), zornaks::clp_texts(),
+                                     zornacmdsyn::texts(), vexar::tool_texts()})
         if (std::strcmp(table->catalog_name, name) == 0) return table;
     return nullptr;
 }
@@ -55,7 +57,8 @@ const msg_table_t *table_named(const char *name) {
 int main(int argc, char **argv) {
     const msg_table_t *table = argc == 3 ? table_named(argv[1]) : nullptr;
     if (table == nullptr) {
-        std::fprintf(stderr, "usage: vx_catalog_source vexar_bin|vexar_tool|zornaks_imsg|zornaks_clp OUTPUT\n");
+        std::fprintf(stderr,
+                     "usage: vx_catalog_source vexar_bin|vexar_tool|zornaks_imsg|zornaks_clp|zornacmdsyn OUTPUT\n");
         return 2;
     }
     std::string source = "$ Catalog \"" + std::string(table->catalog_name) + "\", facility \"" + table->facility_name +

@@ -143,8 +143,9 @@ struct ComponentCase {
 };
 
 // Texts of set 60 (the tool's: 3 a trailing backslash, 22 the nearest command word), 61
-// (the facility's: 1 the error prefix) and 62 (the parser's: 3 an unknown flag); a translation that takes other
-// arguments or ends the line elsewhere leaves the built-in text.
+// (the facility's: 1 the error prefix), 62 (the parser's: 3 an unknown flag) and 63 (the
+// shared command syntax's: 7 help for an unknown command); a translation that takes
+// other arguments or ends the line elsewhere leaves the built-in text.
 const ComponentCase kComponentCases[] = {
     {"error_prefix_translated",
      "zornaks_imsg",
@@ -206,6 +207,18 @@ const ComponentCase kComponentCases[] = {
      {"lspacket", "-zz"},
      std::nullopt,
      std::string(kErrorPrefix) + "Unrecognized option \"-zz\"\n" + kLspacketUsage},
+    {"syntax_text_translated",
+     "zornacmdsyn",
+     Source(63, 7, "Pas d'aide pour « %s ».\\n"),
+     {"help", "bogus_word"},
+     std::nullopt,
+     std::string(kErrorPrefix) + "Pas d'aide pour « bogus_word ».\n"},
+    {"syntax_text_without_final_newline",
+     "zornacmdsyn",
+     Source(63, 7, "Pas d'aide pour « %s »."),
+     {"help", "bogus_word"},
+     std::nullopt,
+     std::string(kErrorPrefix) + "No help for unknown command \"bogus_word\".\n"},
 };
 
 class ComponentCatalog : public CatalogTool, public testing::WithParamInterface<ComponentCase> {};

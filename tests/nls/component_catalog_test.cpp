@@ -1,5 +1,5 @@
 // The catalogs of the components' own texts (the tool's, the message facility's, the
-// parser's): the
+// parser's, the shared command syntax's): the
 // English catalog built from each table says exactly what the table says, under the
 // catalog name and set the translators are told; and a translation of such a text is
 // printed only when it takes the same arguments and ends a line where the text does.
@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 
+#include "cmdsyn_texts.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
 #include "vexar_messages.h"
@@ -34,6 +35,7 @@ const ComponentCatalog kComponents[] = {
     {"tool", vexar::tool_texts, "vexar_tool", 60, VX_TOOL_CATALOG_FILE},
     {"message_facility", zornaks::imsg_texts, "zornaks_imsg", 61, VX_IMSG_CATALOG_FILE},
     {"parser", zornaks::clp_texts, "zornaks_clp", 62, VX_CLP_CATALOG_FILE},
+    {"shared_command_syntax", zornacmdsyn::texts, "zornacmdsyn", 63, VX_CMDSYN_CATALOG_FILE},
 };
 
 class ComponentCatalogs : public testing::TestWithParam<ComponentCatalog> {};
@@ -94,6 +96,7 @@ struct ComponentTranslation {
 constexpr int tool(vexar::ToolText text) { return static_cast<int>(text); }
 constexpr int facility(zornaks::ImsgText text) { return static_cast<int>(text); }
 constexpr int parser(zornaks::ClpText text) { return static_cast<int>(text); }
+constexpr int syntax(zornacmdsyn::Text text) { return static_cast<int>(text); }
 
 const ComponentTranslation kTranslations[] = {
     {"tool_text_replaced", vexar::tool_texts, tool(vexar::ToolText::command_not_available),
@@ -120,6 +123,12 @@ const ComponentTranslation kTranslations[] = {
      "Option inconnue : %s %s\\n", "Unrecognized option \"A\"\n"},
     {"parser_refusal_without_final_newline", zornaks::clp_texts, parser(zornaks::ClpText::unrecognized),
      "Option inconnue : %s", "Unrecognized option \"A\"\n"},
+    {"syntax_text_replaced", zornacmdsyn::texts, syntax(zornacmdsyn::Text::no_help),
+     "Pas d'aide pour la commande inconnue « %s ».\\n", "Pas d'aide pour la commande inconnue « A ».\n"},
+    {"syntax_text_other_conversion", zornacmdsyn::texts, syntax(zornacmdsyn::Text::no_help), "Pas d'aide pour %c.\\n",
+     "No help for unknown command \"A\".\n"},
+    {"syntax_text_without_final_newline", zornacmdsyn::texts, syntax(zornacmdsyn::Text::no_help),
+     "Pas d'aide pour « %s ».", "No help for unknown command \"A\".\n"},
 };
 
 class ComponentTranslations : public testing::TestWithParam<ComponentTranslation> {};
