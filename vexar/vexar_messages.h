@@ -43,7 +43,8 @@ namespace vexar {
     X(word_not_utf16, "Word %d of the command line is not valid UTF-16; nothing was run.\n")                         \
     X(most_similar_command, "The most similar command is \"%s\".\n")                                                 \
     X(most_similar_commands, "The most similar commands are:\n")                                                     \
-    X(similar_command, "  %s\n")
+    X(similar_command, "  %s\n")                                                                                     \
+    X(complete_usage, "Usage: vexar --complete-words | --complete-flags WORD | --complete WORD... CURRENT\n")
 
 // The index of each text in tool_texts().
 enum class ToolText : int {
