@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cmdsyn_texts.h"
 #include "libzornacmdsyn.h"
 
 namespace {
@@ -28,8 +29,6 @@ constexpr int32_t kSyntaxError = 1001;
 // Commands without a keyword row; handed over by the tool once, read by any thread.
 std::atomic<const cmd_keyword_t *> g_extra_keywords{nullptr};
 
-constexpr const char *kHelpUsage = "Usage: help [command]\n";
-constexpr const char *kManUsage = "Usage: man command\n";
 // Where manual pages are looked for when the help directory is relative.
 constexpr const char *kHelpRootVariable = "VX_HELP_ROOT";
 // From the folder of the running program to the data folders of the installed tree
@@ -94,7 +93,8 @@ std::string command_name(const Resolved &resolved) {
     return parse_spec(resolved.row->keyword).full();
 }
 
-void say(int severity, const char *text) { imsg_print(severity, "%s", IMSG_FORMAT_INDEX, text); }
+using zornacmdsyn::print;
+using zornacmdsyn::Text;
 
 // One command of the list: its full name and the other words that reach it, its
 // shortest spelling first ("q"), then its aliases ("exit").
@@ -161,22 +161,17 @@ int32_t list_commands(const cmd_keyword_t *keywords) {
     commands.erase(std::unique(commands.begin(), commands.end(),
                                [](const ListedCommand &a, const ListedCommand &b) { return a.name == b.name; }),
                    commands.end());
-    imsg_print(IMSG_SEV_PLAIN, "Commands (\"help command\" shows a command's usage):\n", IMSG_FORMAT_INDEX);
+    print(IMSG_SEV_PLAIN, Text::commands_heading);
     for (const ListedCommand &command : commands) {
         const char *purpose = purpose_of(command.name);
         if (purpose != nullptr)
-            imsg_print(IMSG_SEV_PLAIN, "  %-*s %s\n", IMSG_FORMAT_INDEX, kWordsColumn, command.words().c_str(),
-                       purpose);
+            print(IMSG_SEV_PLAIN, Text::command_with_purpose, kWordsColumn, command.words().c_str(), purpose);
         else
-            imsg_print(IMSG_SEV_PLAIN, "  %s\n", IMSG_FORMAT_INDEX, command.words().c_str());
+            print(IMSG_SEV_PLAIN, Text::command_alone, command.words().c_str());
     }
     const bool any_others = std::any_of(commands.begin(), commands.end(),
                                         [](const ListedCommand &command) { return !command.others.empty(); });
-    if (any_others)
-        imsg_print(IMSG_SEV_PLAIN,
-                   "A word in parentheses runs the same command, as does any spelling between the\n"
-                   "shortest one and the full name.\n",
-                   IMSG_FORMAT_INDEX);
+    if (any_others) print(IMSG_SEV_PLAIN, Text::other_spellings);
     return 0;
 }
 
@@ -261,7 +256,7 @@ void cmdsyn_set_extra_keywords(const cmd_keyword_t *keywords) {
 int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
                              const cmd_keyword_t *keywords, const proc_table_entry_t *procs) {
     if ((dispatch_flags & SYNTAX_USAGE_BITS) != 0) {
-        say(IMSG_SEV_PLAIN, kHelpUsage);
+        print(IMSG_SEV_PLAIN, Text::help_usage);
         return 0;
     }
     const char *word = nullptr;
@@ -269,13 +264,12 @@ int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t di
 
     const Resolved resolved = resolve(keywords, word);
     if (resolved.row == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "No help for unknown command \"%s\".\n", IMSG_FORMAT_INDEX, word);
+        print(IMSG_SEV_ERROR, Text::no_help, word);
         return kSyntaxError;
     }
     const cmd_syntax_routine_t routine = procs != nullptr ? procs[resolved.row->slot].routine : nullptr;
     if (routine == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "The command \"%s\" is not available yet.\n", IMSG_FORMAT_INDEX,
-                   command_name(resolved).c_str());
+        print(IMSG_SEV_ERROR, Text::not_available, command_name(resolved).c_str());
         return kSyntaxError;
     }
     routine(parser, area, SYNTAX_USAGE_FULL);
@@ -288,18 +282,18 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
                             const cmd_keyword_t *keywords, const char *tool_name, const char *page_prefix,
                             const char *help_dir, int32_t /*form*/) {
     if ((dispatch_flags & SYNTAX_USAGE_BITS) != 0) {
-        say(IMSG_SEV_PLAIN, kManUsage);
+        print(IMSG_SEV_PLAIN, Text::man_usage);
         return 0;
     }
     const char *word = nullptr;
     if (clp_get_next_arg(parser, &word) != CLP_OK || word == nullptr) {
-        say(IMSG_SEV_ERROR, kManUsage);
+        print(IMSG_SEV_ERROR, Text::man_usage);
         return kSyntaxError;
     }
 
     const Resolved resolved = resolve(keywords, word);
     if (resolved.row == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "No manual page for unknown command \"%s\".\n", IMSG_FORMAT_INDEX, word);
+        print(IMSG_SEV_ERROR, Text::no_page_for_unknown, word);
         return kSyntaxError;
     }
     const std::string name = command_name(resolved);
@@ -307,8 +301,7 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
     const std::string page_txt = page + ".txt";
     if (print_file(page) || print_file(page_txt)) return 0;
 
-    imsg_print(IMSG_SEV_ERROR, "No manual page for \"%s\": looked for %s and %s.\n", IMSG_FORMAT_INDEX, name.c_str(),
-               page.c_str(), page_txt.c_str());
+    print(IMSG_SEV_ERROR, Text::no_page, name.c_str(), page.c_str(), page_txt.c_str());
     return kSyntaxError;
 }
 

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "cmdsyn_texts.h"
 #include "json_line.h"
 #include "libzornacmdsyn.h"
 
@@ -21,12 +22,13 @@ constexpr int32_t kSyntaxError = 1001;
 
 std::atomic<bool> g_quit_requested{false};
 
-void say(int severity, const char *text) { imsg_print(severity, "%s", IMSG_FORMAT_INDEX, text); }
+using zornacmdsyn::print;
+using zornacmdsyn::Text;
 
 bool usage_requested(uint32_t dispatch_flags) { return (dispatch_flags & SYNTAX_USAGE_BITS) != 0; }
 
-int32_t serve_usage(const char *usage) {
-    say(IMSG_SEV_PLAIN, usage);
+int32_t serve_usage(Text usage) {
+    print(IMSG_SEV_PLAIN, usage);
     return 0;
 }
 
@@ -36,16 +38,16 @@ const char *next_word(clp_parser_t *parser) {
 }
 
 // A word left over after everything the command takes: reported with the usage.
-bool refuse_extra_word(clp_parser_t *parser, const char *command, const char *usage) {
+bool refuse_extra_word(clp_parser_t *parser, const char *command, Text usage) {
     const char *extra = next_word(parser);
     if (extra == nullptr) return false;
-    imsg_print(IMSG_SEV_ERROR, "%s: unexpected argument \"%s\"\n", IMSG_FORMAT_INDEX, command, extra);
-    say(IMSG_SEV_USAGE, usage);
+    print(IMSG_SEV_ERROR, Text::unexpected_argument, command, extra);
+    print(IMSG_SEV_USAGE, usage);
     return true;
 }
 
 // {"command": ..., "words": [...]} on one line of standard output.
-int32_t report_words(clp_parser_t *parser, uint32_t dispatch_flags, const char *command, const char *usage) {
+int32_t report_words(clp_parser_t *parser, uint32_t dispatch_flags, const char *command, Text usage) {
     if (usage_requested(dispatch_flags)) return serve_usage(usage);
     nlohmann::ordered_json record;
     record["command"] = command;
@@ -66,32 +68,31 @@ extern "C" {
 int cmdsyn_quit_requested(void) { return g_quit_requested.load() ? 1 : 0; }
 
 int32_t cmdsyn_quit(clp_parser_t * /*parser*/, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    if (usage_requested(dispatch_flags)) return serve_usage("Usage: quit\n");
+    if (usage_requested(dispatch_flags)) return serve_usage(Text::quit_usage);
     g_quit_requested.store(true);
     return 0;
 }
 
 int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    constexpr const char *kUsage = "Usage: cd [directory]\n";
+    constexpr Text kUsage = Text::cd_usage;
     if (usage_requested(dispatch_flags)) return serve_usage(kUsage);
 
     const char *directory = next_word(parser);
     if (refuse_extra_word(parser, "cd", kUsage)) return kSyntaxError;
     if (directory == nullptr) directory = std::getenv("HOME");
     if (directory == nullptr) {
-        say(IMSG_SEV_ERROR, "cd: no directory given and HOME is not set\n");
+        print(IMSG_SEV_ERROR, Text::cd_without_home);
         return 1;
     }
     if (chdir(directory) != 0) {
-        imsg_print(IMSG_SEV_ERROR, "cd: cannot change to \"%s\": %s\n", IMSG_FORMAT_INDEX, directory,
-                   std::strerror(errno));
+        print(IMSG_SEV_ERROR, Text::cd_failed, directory, std::strerror(errno));
         return 1;
     }
     return 0;
 }
 
 int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    constexpr const char *kUsage = "Usage: pwd\n";
+    constexpr Text kUsage = Text::pwd_usage;
     if (usage_requested(dispatch_flags)) return serve_usage(kUsage);
     if (refuse_extra_word(parser, "pwd", kUsage)) return kSyntaxError;
 
@@ -99,7 +100,7 @@ int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatc
     std::string here(256, '\0');
     while (getcwd(here.data(), here.size()) == nullptr) {
         if (errno != ERANGE) {
-            imsg_print(IMSG_SEV_ERROR, "pwd: %s\n", IMSG_FORMAT_INDEX, std::strerror(errno));
+            print(IMSG_SEV_ERROR, Text::pwd_failed, std::strerror(errno));
             return 1;
         }
         here.resize(here.size() * 2);
@@ -109,39 +110,39 @@ int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatc
 }
 
 int32_t cmdsyn_shell(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "shell", "Usage: shell [command [argument ...]]\n");
+    return report_words(parser, dispatch_flags, "shell", Text::shell_usage);
 }
 
 int32_t cmdsyn_lstype(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "lstype", "Usage: lstype [type-selector ...]\n");
+    return report_words(parser, dispatch_flags, "lstype", Text::lstype_usage);
 }
 
 int32_t cmdsyn_rmtype(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "rmtype", "Usage: rmtype type-selector ...\n");
+    return report_words(parser, dispatch_flags, "rmtype", Text::rmtype_usage);
 }
 
 int32_t cmdsyn_lsreplica(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "lsreplica", "Usage: lsreplica [replica-selector ...]\n");
+    return report_words(parser, dispatch_flags, "lsreplica", Text::lsreplica_usage);
 }
 
 int32_t cmdsyn_chmaster(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "chmaster", "Usage: chmaster master-replica-selector object ...\n");
+    return report_words(parser, dispatch_flags, "chmaster", Text::chmaster_usage);
 }
 
 int32_t cmdsyn_lsmaster(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "lsmaster", "Usage: lsmaster [object ...]\n");
+    return report_words(parser, dispatch_flags, "lsmaster", Text::lsmaster_usage);
 }
 
 int32_t cmdsyn_reqmaster(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "reqmaster", "Usage: reqmaster object ...\n");
+    return report_words(parser, dispatch_flags, "reqmaster", Text::reqmaster_usage);
 }
 
 int32_t cmdsyn_describe(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "describe", "Usage: describe [object ...]\n");
+    return report_words(parser, dispatch_flags, "describe", Text::describe_usage);
 }
 
 int32_t cmdsyn_rename(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
-    return report_words(parser, dispatch_flags, "rename", "Usage: rename old-name new-name\n");
+    return report_words(parser, dispatch_flags, "rename", Text::rename_usage);
 }
 
 }  // extern "C"

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "ks_clp_capture.h"
+#include "ks_texts.h"
 #include "libzornaks.h"
 
 namespace {
@@ -58,9 +60,31 @@ struct clp_parser {
     int probe_reading;  // CLP_PROBE_...
 };
 
+namespace zornaks {
 namespace {
 
-void report_no_memory() { imsg_print(IMSG_SEV_ERROR, "internal error: out of memory reading the command line\n", -1); }
+constexpr const char *kClpTexts[] = {ZORNAKS_CLP_TEXTS(ZORNAKS_TEXT_STRING)};
+constexpr uint16_t kClpCount = static_cast<uint16_t>(std::size(kClpTexts));
+constexpr auto kClpNumbers = catalog_numbers<kClpCount>();
+constexpr msg_table_t kClpTable = {"zornaks_clp", "clp", 62, kClpCount, kClpTexts, kClpNumbers.data()};
+
+}  // namespace
+
+const msg_table_t *clp_texts() { return &kClpTable; }
+
+}  // namespace zornaks
+
+namespace {
+
+using zornaks::ClpText;
+
+// Prints the parser's text `text` as an error, with the arguments its conversions take.
+template <class... Args>
+void refuse(ClpText text, Args... args) {
+    imsg_print(IMSG_SEV_ERROR, zornaks::clp_texts(), static_cast<int>(text), args...);
+}
+
+void report_no_memory() { refuse(ClpText::out_of_memory); }
 
 bool is_end_of_flags(const char *word) { return word[0] == '-' && word[1] == '-' && word[2] == '\0'; }
 
@@ -112,9 +136,9 @@ const char *check_spec(const char *spec, size_t &prefix_length, size_t &full_len
 
 int refuse_table(int row, const char *spec, const char *why) {
     if (spec != nullptr)
-        imsg_print(IMSG_SEV_ERROR, "internal error: malformed flag table, row %d (\"%s\"): %s\n", -1, row, spec, why);
+        refuse(ClpText::malformed_row, row, spec, why);
     else
-        imsg_print(IMSG_SEV_ERROR, "internal error: malformed flag table, row %d: %s\n", -1, row, why);
+        refuse(ClpText::malformed_row_without_spec, row, why);
     return CLP_REJECTED;
 }
 
@@ -318,16 +342,16 @@ bool refuse_too_short(clp_parser_t *parser, const char *word, size_t length) {
         spellings = append_listed(parser->area, spellings, row.spec, row.prefix_length, last);
         if (names == nullptr || spellings == nullptr) return false;
     }
-    imsg_print(IMSG_SEV_ERROR, "\"%s\" is too short for %s; type at least %s\n", -1, word, names, spellings);
+    refuse(ClpText::too_short, word, names, spellings);
     return true;
 }
 
 int refuse_unrecognized(clp_parser_t *parser, const char *word, size_t length) {
     if (refuse_too_short(parser, word, length)) return CLP_REJECTED;
     if (const char *suggestion = nearest_name(parser, word, length))
-        imsg_print(IMSG_SEV_ERROR, "Unrecognized option \"%s\"; did you mean %s?\n", -1, word, suggestion);
+        refuse(ClpText::unrecognized_did_you_mean, word, suggestion);
     else
-        imsg_print(IMSG_SEV_ERROR, "Unrecognized option \"%s\"\n", -1, word);
+        refuse(ClpText::unrecognized, word);
     return CLP_REJECTED;
 }
 
@@ -342,8 +366,7 @@ bool admitted_in_group(clp_parser_t *parser, int row_index) {
     }
     const Row &earlier = parser->rows[first];
     if (earlier.code == row.code) return true;
-    imsg_print(IMSG_SEV_ERROR, "Options \"%s\" and \"%s\" cannot be used together\n", -1,
-               full_name(parser->area, earlier), full_name(parser->area, row));
+    refuse(ClpText::not_together, full_name(parser->area, earlier), full_name(parser->area, row));
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #if !defined(_WIN32)
@@ -19,9 +20,35 @@
 #include <unordered_map>
 #endif
 
+#include "ks_texts.h"
 #include "libzornaks.h"
 
+namespace zornaks {
 namespace {
+
+constexpr const char *kImsgTexts[] = {ZORNAKS_IMSG_TEXTS(ZORNAKS_TEXT_STRING)};
+constexpr uint16_t kImsgCount = static_cast<uint16_t>(std::size(kImsgTexts));
+constexpr auto kImsgNumbers = catalog_numbers<kImsgCount>();
+
+constexpr msg_table_t kImsgTable = {"zornaks_imsg", "imsg", 61, kImsgCount, kImsgTexts, kImsgNumbers.data()};
+
+}  // namespace
+
+const msg_table_t *imsg_texts() { return &kImsgTable; }
+
+}  // namespace zornaks
+
+namespace {
+
+using zornaks::ImsgText;
+
+const char *localized(const msg_table_t *table, int index, const char *builtin);
+
+// The facility's own text `text`, from a catalog when one translates it.
+const char *facility_text(ImsgText text) {
+    const int index = static_cast<int>(text);
+    return localized(zornaks::imsg_texts(), index, zornaks::imsg_texts()->texts[index]);
+}
 
 std::atomic<const char *> g_program_name{nullptr};
 
@@ -36,7 +63,12 @@ FILE *stream_for(int severity) {
 std::string prefix_for(int severity) {
     const char *program = g_program_name.load(std::memory_order_acquire);
     if (severity != IMSG_SEV_ERROR || program == nullptr || program[0] == '\0') return std::string();
-    return std::string(program) + ": Error: ";
+    const char *format = facility_text(ImsgText::error_prefix);
+    const int needed = std::snprintf(nullptr, 0, format, program);
+    if (needed <= 0) return std::string();
+    std::string prefix(static_cast<size_t>(needed), '\0');
+    std::snprintf(prefix.data(), prefix.size() + 1, format, program);
+    return prefix;
 }
 
 int write_all(FILE *stream, const char *text, size_t length) {
@@ -93,7 +125,7 @@ int emit(int severity, const char *format, ...) {
 // A message the facility cannot find says so instead of printing nothing at all.
 int report_missing(const msg_table_t *table, int index) {
     const char *catalog = table != nullptr && table->catalog_name != nullptr ? table->catalog_name : "(none)";
-    emit(IMSG_SEV_ERROR, "internal error: no message %d in catalog \"%s\"\n", index, catalog);
+    emit(IMSG_SEV_ERROR, facility_text(ImsgText::missing_message), index, catalog);
     return 1;
 }
 
@@ -255,10 +287,6 @@ const char *localized(const msg_table_t *, int, const char *builtin) { return bu
 
 #endif
 
-// A malformed value is reported and ignored, rather than taken as 0 unseen.
-constexpr const char *kMalformedVerbosity =
-    "The environment variable VX_VERBOSITY=\"%s\" is not a decimal number from 0 to 2147483647; it is ignored.\n";
-
 // The settings read from the environment, once per process.
 struct TraceSettings {
     std::string facilities;  // ",a,b," so that a name is found as ",name,"
@@ -292,7 +320,7 @@ TraceSettings read_settings() {
         if (strutl_strtol(text, 10, &verbosity) == 0 && verbosity >= 0)
             settings.verbosity = verbosity;
         else
-            emit(IMSG_SEV_ERROR, kMalformedVerbosity, text);
+            emit(IMSG_SEV_ERROR, facility_text(ImsgText::malformed_verbosity), text);  // reported, not taken as 0
     }
     return settings;
 }

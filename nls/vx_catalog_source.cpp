@@ -1,13 +1,22 @@
-// Writes the gencat source of the vexar message catalog (set 58) from the table built
-// into the library, so that the catalog installed beside the tool says exactly what the
-// code says: every message under its external number, in the catalog's own escapes.
+// Writes the gencat source of a message catalog from the table built into its component,
+// so that the catalog installed beside the tool says exactly what the code says: every
+// message under its external number, in the catalog's own escapes.
 //
-//   vx_catalog_source OUTPUT
+//   vx_catalog_source CATALOG OUTPUT
+//
+// CATALOG names the table: vexar_bin (the library's messages, set 58), vexar_tool (the
+// tool's texts, set 60), zornaks_imsg (the message facility's own texts, set 61) or
+// zornaks_clp (the parser's refusals, set 62) or zornacmdsyn (the shared command
+// syntax's texts, set 63).
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "cmdsyn_texts.h"
+#include "ks_texts.h"
 #include "libzornavx_cmdsyn.h"
+#include "vexar_messages.h"
 
 namespace {
 
@@ -35,30 +44,39 @@ std::string quoted(const char *text) {
     return out + "\"";
 }
 
+// The tables with a catalog, by catalog name.
+const msg_table_t *table_named(const char *name) {
+    for (const msg_table_t *table : {_vx_cmdsyn_vexar_msg_table_adr(), zornaks::imsg_texts(), zornaks::clp_texts(),
+                                     zornacmdsyn::texts(), vexar::tool_texts()})
+        if (std::strcmp(table->catalog_name, name) == 0) return table;
+    return nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vx_catalog_source OUTPUT\n");
+    const msg_table_t *table = argc == 3 ? table_named(argv[1]) : nullptr;
+    if (table == nullptr) {
+        std::fprintf(stderr,
+                     "usage: vx_catalog_source vexar_bin|vexar_tool|zornaks_imsg|zornaks_clp|zornacmdsyn OUTPUT\n");
         return 2;
     }
-    const msg_table_t *table = _vx_cmdsyn_vexar_msg_table_adr();
     std::string source = "$ Catalog \"" + std::string(table->catalog_name) + "\", facility \"" + table->facility_name +
-                         "\". Generated from the library's built-in table at build time: translate a copy.\n"
+                         "\". Generated from the built-in table at build time: translate a copy.\n"
                          "$quote \"\n"
                          "$set " +
                          std::to_string(table->set_number) + "\n";
     for (int index = 0; index < table->count; ++index)
         source += std::to_string(table->numbers[index]) + " " + quoted(table->texts[index]) + "\n";
 
-    std::FILE *out = std::fopen(argv[1], "wb");
+    std::FILE *out = std::fopen(argv[2], "wb");
     if (out == nullptr) {
-        std::perror(argv[1]);
+        std::perror(argv[2]);
         return 1;
     }
     const bool written = std::fwrite(source.data(), 1, source.size(), out) == source.size();
     if (std::fclose(out) != 0 || !written) {
-        std::perror(argv[1]);
+        std::perror(argv[2]);
         return 1;
     }
     return 0;

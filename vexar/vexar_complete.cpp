@@ -12,6 +12,7 @@
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
 #include "vexar_dispatch.h"
+#include "vexar_messages.h"
 #include "vexar_syntax.h"
 
 namespace vexar {
@@ -123,8 +124,7 @@ int run_completion_mode(int count, const char *const *words) {
         print_lines(completions(before, words[count - 1]));
         return kExitOk;
     }
-    imsg_print(IMSG_SEV_ERROR, "Usage: vexar --complete-words | --complete-flags WORD | --complete WORD... CURRENT\n",
-               IMSG_FORMAT_INDEX);
+    report(ToolText::complete_usage);
     return kExitSyntax;
 }
 

@@ -8,6 +8,7 @@
 
 #include "libzornacmdsyn.h"
 #include "libzornavx_cmdsyn.h"
+#include "vexar_messages.h"
 #include "vexar_purposes.h"
 #include "vexar_suggest.h"
 #include "vexar_syntax.h"
@@ -63,13 +64,13 @@ int dispatch(stg_area_t *area, int count, const char *const *words) {
     }
     const cmd_syntax_routine_t routine = vx_cmdsyn_proc_table[slot].routine;
     if (routine == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "Command \"%s\" is not available yet.\n", IMSG_FORMAT_INDEX, word);
+        report(ToolText::command_not_available, word);
         return kExitSyntax;
     }
     // The routine sees only the words after the command word.
     clp_parser_t *parser = clp_parser_create(area, count - 1, words + 1);
     if (parser == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "Not enough memory to read the command line of \"%s\".\n", IMSG_FORMAT_INDEX, word);
+        report(ToolText::no_memory_for_command_line, word);
         return kExitFailed;
     }
     return exit_status_of(routine(parser, area, 0));
@@ -78,7 +79,7 @@ int dispatch(stg_area_t *area, int count, const char *const *words) {
 int run_one_shot(int count, const char *const *words) {
     stg_area_t *area = stg_area_create();
     if (area == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "Not enough memory to run a command.\n", IMSG_FORMAT_INDEX);
+        report(ToolText::no_memory_for_command);
         return kExitFailed;
     }
     const int status = dispatch(area, count, words);

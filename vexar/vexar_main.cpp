@@ -63,8 +63,7 @@ std::optional<std::vector<std::string>> utf8_arguments() {
         const std::u16string_view word(reinterpret_cast<const char16_t *>(wide[i]), std::wcslen(wide[i]));
         std::optional<std::string> utf8 = vexar::utf8_from_utf16(word);
         if (!utf8) {
-            imsg_print(IMSG_SEV_ERROR, "Word %d of the command line is not valid UTF-16; nothing was run.\n",
-                       IMSG_FORMAT_INDEX, i);
+            vexar::report(vexar::ToolText::word_not_utf16, i);
             LocalFree(wide);
             return std::nullopt;
         }

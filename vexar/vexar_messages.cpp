@@ -1,37 +1,28 @@
 #include "vexar_messages.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <iterator>
 
 namespace vexar {
 namespace {
 
-// In the order of ToolText.
 constexpr const char *kTexts[] = {
-    "%s: line %d",
-    "Missing closing %s quote; the line was not run.\n",
-    "A backslash ends the line with nothing to escape; the line was not run.\n",
-    "The line holds a NUL byte; the line was not run.\n",
-    "The line is not valid UTF-8 (standard input is read as UTF-8, or as UTF-16LE after its byte-order mark); "
-    "the line was not run.\n",
-    "The line is not valid UTF-16LE (standard input began with its byte-order mark); the line was not run.\n",
-    "Argument file \"%s\", line %d: missing closing %s quote.\n",
-    "Argument file \"%s\", line %d: a backslash ends the line with nothing to escape.\n",
-    "Argument file \"%s\", line %d: the line holds a NUL byte.\n",
-    "Argument file \"%s\", line %d: not valid UTF-8 (argument files are read as UTF-8, or as UTF-16LE after its "
-    "byte-order mark).\n",
-    "Argument file \"%s\", line %d: not valid UTF-16LE (the file began with its byte-order mark).\n",
-    "Cannot read argument file \"%s\": %s.\n",
-    "Cannot read argument file \"%s\": it is larger than %s.\n",
-    "Argument file \"%s\" names another argument file, \"%s\": argument files do not nest.\n",
-    "\"%s\" names no argument file: write \"@path\", or \"@@\" for a word beginning with \"@\".\n",
-    "The argument files hold no command word.\n",
-    "Not enough memory to run commands.\n",
+#define VEXAR_TOOL_TEXT_STRING(name, text) text,
+    VEXAR_TOOL_TEXTS(VEXAR_TOOL_TEXT_STRING)
+#undef VEXAR_TOOL_TEXT_STRING
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(ToolText::no_memory_for_commands) + 1);
+constexpr uint16_t kCount = static_cast<uint16_t>(std::size(kTexts));
 
-// No catalog yet: the facility prints the built-in texts.
-constexpr msg_table_t kTable = {nullptr, "vexar", 0, static_cast<uint16_t>(std::size(kTexts)), kTexts, nullptr};
+// External numbers: a text's place in the table, counted from 1.
+constexpr std::array<uint16_t, kCount> kNumbers = [] {
+    std::array<uint16_t, kCount> numbers{};
+    for (uint16_t index = 0; index < kCount; ++index) numbers[index] = static_cast<uint16_t>(index + 1);
+    return numbers;
+}();
+
+constexpr msg_table_t kTable = {"vexar_tool", "vexar", 60, kCount, kTexts, kNumbers.data()};
 
 // The texts that report a split error, for a line of commands and for a line of an
 // argument file.

@@ -1,5 +1,5 @@
-// The tool's own texts, kept in one table in the form of a message catalog, and the
-// reports built from them.
+// The tool's own texts, kept in one table in the form of a message catalog (catalog
+// "vexar_tool", set 60), and the reports built from them.
 #ifndef VEXAR_MESSAGES_H
 #define VEXAR_MESSAGES_H
 
@@ -10,34 +10,62 @@
 
 namespace vexar {
 
+// Every text of the tool, one line each: its name and its English text. A text's external
+// number in the catalog is its place here, counted from 1: add new texts at the end, so
+// that the numbers of translated catalogs stay right.
+#define VEXAR_TOOL_TEXTS(X)                                                                                          \
+    X(line_label, "%s: line %d")                                                                                     \
+    X(unclosed_quote, "Missing closing %s quote; the line was not run.\n")                                           \
+    X(trailing_backslash, "A backslash ends the line with nothing to escape; the line was not run.\n")               \
+    X(nul_byte, "The line holds a NUL byte; the line was not run.\n")                                                \
+    X(not_utf8,                                                                                                      \
+      "The line is not valid UTF-8 (standard input is read as UTF-8, or as UTF-16LE after its byte-order mark); "    \
+      "the line was not run.\n")                                                                                     \
+    X(not_utf16le,                                                                                                   \
+      "The line is not valid UTF-16LE (standard input began with its byte-order mark); the line was not run.\n")     \
+    X(file_unclosed_quote, "Argument file \"%s\", line %d: missing closing %s quote.\n")                             \
+    X(file_trailing_backslash, "Argument file \"%s\", line %d: a backslash ends the line with nothing to escape.\n") \
+    X(file_nul_byte, "Argument file \"%s\", line %d: the line holds a NUL byte.\n")                                  \
+    X(file_not_utf8,                                                                                                 \
+      "Argument file \"%s\", line %d: not valid UTF-8 (argument files are read as UTF-8, or as UTF-16LE after its "  \
+      "byte-order mark).\n")                                                                                         \
+    X(file_not_utf16le,                                                                                              \
+      "Argument file \"%s\", line %d: not valid UTF-16LE (the file began with its byte-order mark).\n")              \
+    X(file_unreadable, "Cannot read argument file \"%s\": %s.\n")                                                    \
+    X(file_too_large, "Cannot read argument file \"%s\": it is larger than %s.\n")                                   \
+    X(file_nested, "Argument file \"%s\" names another argument file, \"%s\": argument files do not nest.\n")        \
+    X(file_lone_at, "\"%s\" names no argument file: write \"@path\", or \"@@\" for a word beginning with \"@\".\n")  \
+    X(no_command_word, "The argument files hold no command word.\n")                                                 \
+    X(no_memory_for_commands, "Not enough memory to run commands.\n")                                                \
+    X(command_not_available, "Command \"%s\" is not available yet.\n")                                               \
+    X(no_memory_for_command_line, "Not enough memory to read the command line of \"%s\".\n")                         \
+    X(no_memory_for_command, "Not enough memory to run a command.\n")                                                \
+    X(word_not_utf16, "Word %d of the command line is not valid UTF-16; nothing was run.\n")                         \
+    X(most_similar_command, "The most similar command is \"%s\".\n")                                                 \
+    X(most_similar_commands, "The most similar commands are:\n")                                                     \
+    X(similar_command, "  %s\n")                                                                                     \
+    X(complete_usage, "Usage: vexar --complete-words | --complete-flags WORD | --complete WORD... CURRENT\n")
+
 // The index of each text in tool_texts().
 enum class ToolText : int {
-    line_label,
-    unclosed_quote,
-    trailing_backslash,
-    nul_byte,
-    not_utf8,
-    not_utf16le,
-    file_unclosed_quote,
-    file_trailing_backslash,
-    file_nul_byte,
-    file_not_utf8,
-    file_not_utf16le,
-    file_unreadable,
-    file_too_large,
-    file_nested,
-    file_lone_at,
-    no_command_word,
-    no_memory_for_commands,
+#define VEXAR_TOOL_TEXT_NAME(name, text) name,
+    VEXAR_TOOL_TEXTS(VEXAR_TOOL_TEXT_NAME)
+#undef VEXAR_TOOL_TEXT_NAME
 };
 
 // The table of the tool's texts, for imsg_print's catalog form.
 const msg_table_t *tool_texts();
 
+// Prints tool text `text` at `severity`, with the arguments its conversions take.
+template <class... Args>
+void print(int severity, ToolText text, Args... args) {
+    imsg_print(severity, tool_texts(), static_cast<int>(text), args...);
+}
+
 // Prints tool text `text` as an error, with the arguments its conversions take.
 template <class... Args>
 void report(ToolText text, Args... args) {
-    imsg_print(IMSG_SEV_ERROR, tool_texts(), static_cast<int>(text), args...);
+    print(IMSG_SEV_ERROR, text, args...);
 }
 
 // "vexar: line 3": the name the message facility shows while line 3 of commands read

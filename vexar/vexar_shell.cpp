@@ -14,6 +14,7 @@
 #include "vexar_editline.h"
 #include "vexar_interrupt.h"
 #include "vexar_line.h"
+#include "vexar_messages.h"
 
 namespace vexar {
 namespace {
@@ -63,7 +64,7 @@ int run_shell(std::FILE *input) {
     const bool prompt = isatty(fileno(input)) != 0;
     stg_area_t *area = stg_area_create();
     if (area == nullptr) {
-        imsg_print(IMSG_SEV_ERROR, "Not enough memory to run commands.\n", IMSG_FORMAT_INDEX);
+        report(ToolText::no_memory_for_commands);
         return kExitFailed;
     }
     // The line editor needs a terminal to draw on: with output to a pipe or a file the

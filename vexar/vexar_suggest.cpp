@@ -7,6 +7,7 @@
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
 #include "vexar_dispatch.h"
+#include "vexar_messages.h"
 #include "vexar_syntax.h"
 
 namespace vexar {
@@ -54,8 +55,6 @@ std::string full_name(std::string_view spec) {
     return name;
 }
 
-void say(const char *format, const char *text) { imsg_print(IMSG_SEV_USAGE, format, IMSG_FORMAT_INDEX, text); }
-
 }  // namespace
 
 std::vector<std::string> similar_command_words(const std::string &word) {
@@ -78,10 +77,10 @@ std::vector<std::string> similar_command_words(const std::string &word) {
 
 void suggest_command_words(const char *word) {
     const std::vector<std::string> nearest = similar_command_words(word);
-    if (nearest.size() == 1) say("The most similar command is \"%s\".\n", nearest.front().c_str());
+    if (nearest.size() == 1) print(IMSG_SEV_USAGE, ToolText::most_similar_command, nearest.front().c_str());
     if (nearest.size() < 2) return;
-    say("%s", "The most similar commands are:\n");
-    for (const std::string &candidate : nearest) say("  %s\n", candidate.c_str());
+    print(IMSG_SEV_USAGE, ToolText::most_similar_commands);
+    for (const std::string &candidate : nearest) print(IMSG_SEV_USAGE, ToolText::similar_command, candidate.c_str());
 }
 
 }  // namespace vexar

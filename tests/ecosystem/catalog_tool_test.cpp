@@ -7,7 +7,9 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "ecosystem/scratch.h"
 #include "tool/vexar_run.h"
@@ -51,11 +53,11 @@ const Expected kBuiltIn = {
 
 class CatalogTool : public ScratchTest {
   protected:
-    // Compiles `source` into <scratch>/<folder>/vexar_bin, where "%L/%N" finds it.
-    void Install(const std::string &folder, const std::string &source) {
+    // Compiles `source` into <scratch>/<folder>/<catalog>, where "%L/%N" finds it.
+    void Install(const std::string &folder, const std::string &source, const std::string &catalog = "vexar_bin") {
         const std::string input = Write("source.msg", source);
         std::filesystem::create_directories(Path(folder));
-        const std::string command = std::string(VX_GENCAT) + " '" + Path(folder + "/vexar_bin") + "' '" + input + "'";
+        const std::string command = std::string(VX_GENCAT) + " '" + Path(folder + "/" + catalog) + "' '" + input + "'";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
 
@@ -123,6 +125,113 @@ TEST_F(CatalogTool, MissingMessagesKeepTheBuiltInText) {
     EXPECT_EQ(RunVexar({"bogus_word"}, std::nullopt, env).err, kFrench.unknown_err);
     EXPECT_EQ(RunVexar({"lspacket", "-short", "-endrange"}, std::nullopt, env).err, kBuiltIn.refused_err);
 }
+
+// ---- The catalogs of the tool's and the message facility's own texts -------------
+
+// The text with external number `number` of `set` in a catalog source.
+std::string Source(int set, int number, const std::string &text) {
+    return "$quote \"\n$set " + std::to_string(set) + "\n" + std::to_string(number) + " \"" + text + "\"\n";
+}
+
+struct ComponentCase {
+    const char *label;
+    const char *catalog;  // the file NLSPATH's %N names
+    std::string source;
+    std::vector<std::string> args;
+    std::optional<std::string> stdin_text;
+    std::string err;
+};
+
+// Texts of set 60 (the tool's: 3 a trailing backslash, 22 the nearest command word), 61
+// (the facility's: 1 the error prefix), 62 (the parser's: 3 an unknown flag) and 63 (the
+// shared command syntax's: 7 help for an unknown command); a translation that takes
+// other arguments or ends the line elsewhere leaves the built-in text.
+const ComponentCase kComponentCases[] = {
+    {"error_prefix_translated",
+     "zornaks_imsg",
+     Source(61, 1, "%s : Erreur : "),
+     {"bogus_word"},
+     std::nullopt,
+     "vexar : Erreur : " + UnrecognizedCommand("bogus_word")},
+    {"error_prefix_names_the_line",
+     "zornaks_imsg",
+     Source(61, 1, "%s : Erreur : "),
+     {},
+     "bogus_word\n",
+     "vexar: line 1 : Erreur : " + UnrecognizedCommand("bogus_word")},
+    {"error_prefix_without_conversion",
+     "zornaks_imsg",
+     Source(61, 1, "Erreur : "),
+     {"bogus_word"},
+     std::nullopt,
+     std::string(kErrorPrefix) + UnrecognizedCommand("bogus_word")},
+    {"error_prefix_with_a_newline",
+     "zornaks_imsg",
+     Source(61, 1, "%s : Erreur :\\n"),
+     {"bogus_word"},
+     std::nullopt,
+     std::string(kErrorPrefix) + UnrecognizedCommand("bogus_word")},
+    {"tool_text_translated",
+     "vexar_tool",
+     Source(60, 3, "Barre oblique inverse en fin de ligne.\\n"),
+     {},
+     "lspacket a \\\n",
+     LinePrefix(1) + "Barre oblique inverse en fin de ligne.\n"},
+    {"tool_text_without_final_newline",
+     "vexar_tool",
+     Source(60, 3, "Barre oblique inverse en fin de ligne."),
+     {},
+     "lspacket a \\\n",
+     LinePrefix(1) + "A backslash ends the line with nothing to escape; the line was not run.\n"},
+    {"tool_suggestion_translated",
+     "vexar_tool",
+     Source(60, 22, "Commande la plus proche : %s\\n"),
+     {"lspack"},
+     std::nullopt,
+     std::string(kErrorPrefix) + UnrecognizedCommand("lspack") + "Commande la plus proche : lspacket\n"},
+    {"tool_suggestion_other_conversion",
+     "vexar_tool",
+     Source(60, 22, "Commande la plus proche : %d\\n"),
+     {"lspack"},
+     std::nullopt,
+     std::string(kErrorPrefix) + UnrecognizedCommand("lspack") + "The most similar command is \"lspacket\".\n"},
+    {"parser_refusal_translated",
+     "zornaks_clp",
+     Source(62, 3, "Option inconnue : « %s »\\n"),
+     {"lspacket", "-zz"},
+     std::nullopt,
+     std::string(kErrorPrefix) + "Option inconnue : « -zz »\n" + kLspacketUsage},
+    {"parser_refusal_writing_through_n",
+     "zornaks_clp",
+     Source(62, 3, "Option inconnue%n : %s\\n"),
+     {"lspacket", "-zz"},
+     std::nullopt,
+     std::string(kErrorPrefix) + "Unrecognized option \"-zz\"\n" + kLspacketUsage},
+    {"syntax_text_translated",
+     "zornacmdsyn",
+     Source(63, 7, "Pas d'aide pour « %s ».\\n"),
+     {"help", "bogus_word"},
+     std::nullopt,
+     std::string(kErrorPrefix) + "Pas d'aide pour « bogus_word ».\n"},
+    {"syntax_text_without_final_newline",
+     "zornacmdsyn",
+     Source(63, 7, "Pas d'aide pour « %s »."),
+     {"help", "bogus_word"},
+     std::nullopt,
+     std::string(kErrorPrefix) + "No help for unknown command \"bogus_word\".\n"},
+};
+
+class ComponentCatalog : public CatalogTool, public testing::WithParamInterface<ComponentCase> {};
+
+TEST_P(ComponentCatalog, TranslatesOnlyTextsThatFit) {
+    const ComponentCase &c = GetParam();
+    Install("C.UTF-8", c.source, c.catalog);
+    const ProcessResult r = RunVexar(c.args, c.stdin_text, {{"LANG", "C.UTF-8"}, {"NLSPATH", Path() + "/%L/%N"}});
+    EXPECT_EQ(r.err, c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, ComponentCatalog, testing::ValuesIn(kComponentCases),
+                         [](const auto &info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace vxtest

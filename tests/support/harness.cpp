@@ -30,7 +30,8 @@ std::vector<std::string> summary(const std::vector<Msg> &msgs) {
     for (const Msg &m : msgs) {
         std::string s(1, severity_letter(m.severity));
         if (!m.facility.empty()) s += "shared:" + m.facility + ":";
-        if (m.table == nullptr) {
+        // The parser's refusals come from its own catalog; they are shown by their text.
+        if (m.table == nullptr || std::string(m.table->facility_name) == "clp") {
             std::string text = m.text;
             if (!text.empty() && text.back() == '\n') text.pop_back();
             out.push_back(s + "fmt:" + text);

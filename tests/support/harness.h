@@ -36,7 +36,8 @@ void set_tracing(bool on);
 //   "E140"  severity 6, this library's catalog, index 140 ("E34(a=b)" with an argument)
 //   "U142"  severity 7 (usage after an error);  "P142" severity 0;  "C145" severity 1
 //   "Etbs99(p3)" tool-base table;  "Eshared:vx_cmdsyn:tbs39" imsg_print_shared
-//   "Ufmt:internal error: ..." format form, with its text (no final newline)
+//   "Ufmt:internal error: ..." format form or the parser's catalog, with its text (no
+//                            final newline)
 //   "R..." severity 8
 std::vector<std::string> summary(const std::vector<Msg> &msgs);
 // The parser speaks for itself about the words it refuses, in words of its own: in a
