@@ -38,12 +38,12 @@ extern "C" int32_t vx_cmdsyn_lspacket(clp_parser_t *parser, stg_area_t *area, ui
     int rc;
     while ((rc = clp_get_next_flag_value(parser, 0, &code)) == CLP_OK) {
         switch (code) {
-        case FLAG_DUMP: args.dump = 1; break;
-        case FLAG_ENDRANGE: args.endrange = 1; break;
-        case FLAG_INVOB: vx::read_value(parser, &args.invob, MSG_VOB_REQUIRED, error); break;
-        case FLAG_LONG: args.detail_level = VX_DETAIL_LONG; break;
-        case FLAG_SHORT: args.detail_level = VX_DETAIL_SHORT; break;
-        default: return vx::fail_unhandled_flag(parser, error, kUsage);
+            case FLAG_DUMP: args.dump = 1; break;
+            case FLAG_ENDRANGE: args.endrange = 1; break;
+            case FLAG_INVOB: vx::read_value(parser, &args.invob, MSG_VOB_REQUIRED, error); break;
+            case FLAG_LONG: args.detail_level = VX_DETAIL_LONG; break;
+            case FLAG_SHORT: args.detail_level = VX_DETAIL_SHORT; break;
+            default: return vx::fail_unhandled_flag(parser, error, kUsage);
         }
     }
     if (rc != CLP_DONE) return vx::fail_with_usage(kUsage);

@@ -1,4 +1,5 @@
-/* Argument records of lspacket, dumpoplog, lsexport, recoverpacket, lsepoch, chepoch. Included through vx_cmd_args.h. */
+/* Argument records of lspacket, dumpoplog, lsexport, recoverpacket, lsepoch, chepoch. Included through vx_cmd_args.h.
+ */
 #ifndef VX_ARGS_PACKETS_H
 #define VX_ARGS_PACKETS_H
 
@@ -11,11 +12,11 @@ extern "C" {
 /* lspacket */
 typedef struct vx_lspacket_args {
     cmd_args_prefix_t prefix;
-    const char **packets;  /* packet path names, in command-line order */
+    const char **packets; /* packet path names, in command-line order */
     int32_t packet_count;
-    int32_t detail_level;  /* VX_DETAIL_* */
+    int32_t detail_level; /* VX_DETAIL_* */
     int32_t dump;
-    const char *invob;     /* VOB selector */
+    const char *invob; /* VOB selector */
     int32_t endrange;
 } vx_lspacket_args_t;
 

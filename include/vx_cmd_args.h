@@ -71,8 +71,8 @@ VX_LAYOUT_SIZE(vx_apropos_args_t, argv, 4);
 }
 #endif
 
-#include "vx_args_replica.h"
 #include "vx_args_packets.h"
+#include "vx_args_replica.h"
 #include "vx_args_settings.h"
 #include "vx_args_status.h"
 

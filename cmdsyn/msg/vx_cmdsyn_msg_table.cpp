@@ -2,9 +2,8 @@
 // A routine names a message by its index here; the external number identifies it in
 // set 58 of the catalog files.
 
-#include "vx_cmdsyn_msg.h"
-
 #include "libzornavx_cmdsyn.h"  // gives the accessor its export attribute
+#include "vx_cmdsyn_msg.h"
 
 namespace {
 
@@ -103,7 +102,8 @@ constexpr const char *kTexts[VX_MSG_COUNT] = {
     "Usage: chepoch [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
     "             { [-force] replica-selector [replica-selector=value ...]\n"
     "             | -actual [-raise_only] sibling-replica-selector ...}\n",
-    /* 67 */ "Must specify whether replica is ownership-preserving (-preserve) or non-ownership-preserving (-npreserve).\n",
+    /* 67 */
+    "Must specify whether replica is ownership-preserving (-preserve) or non-ownership-preserving (-npreserve).\n",
     /* 68 */ "Must specify path in a non-UNC style (e.g. drive:\\share\\...) \"%s\".\n",
     /* 69 */ "Must specify VOB storage directory pathname or Server Storage Location name.\n",
     /* 70 */ "Server Storage Location name must be specified.\n",
@@ -111,7 +111,8 @@ constexpr const char *kTexts[VX_MSG_COUNT] = {
     /* 72 */ "Obsolete command or flag: \"%s\"\n",
     /* 73 */
     "Usage: familysyncstatus -summary [-region region-name]\n"
-    "       familysyncstatus {-health | -epochdiff [-time_units display-format][-long]} [-region region-name] vob-selector ...\n"
+    "       familysyncstatus {-health | -epochdiff [-time_units display-format][-long]} [-region region-name] "
+    "vob-selector ...\n"
     "       familysyncstatus -generate [-since date-time | -sync_window hours] [vob-selector ...]\n",
     /* 74 */ "Must specify one of '-summary', '-health', '-epochdiff' or '-generate'.\n",
     /* 75 */ "Must specify one of 'days', 'hours' or 'minutes'.\n",
@@ -128,7 +129,9 @@ constexpr const char *kTexts[VX_MSG_COUNT] = {
     "                [-scan_direction {forward | backward}]\n",
     /* 81 */ "User name must be specified.\n",
     /* 82 */ "Scan direction must be specified.\n",
-    /* 83 */ "Must specify one of 'complete', 'pending', 'waiting', 'active', 'retry', 'cancelled', 'failed', 'accumulating' or 'not_yet'.\n",
+    /* 83 */
+    "Must specify one of 'complete', 'pending', 'waiting', 'active', 'retry', 'cancelled', 'failed', 'accumulating' or "
+    "'not_yet'.\n",
     /* 84 */ "Must specify one of 'queued' or 'returned'.\n",
     /* 85 */ "Must specify importing replica.\n",
     /* 86 */ "Must specify time in minutes.\n",
@@ -188,7 +191,8 @@ constexpr const char *kTexts[VX_MSG_COUNT] = {
     /* 98 */ "Must specify '-host' when specifying a specific job (via '-job-id').\n",
     /* 99 */ "%s cannot be converted to a valid job ID.\n",
     /* 100 */ "%s cannot be converted to a valid job UUID.\n",
-    /* 101 */ "Cannot specify filter options (such as -startscan or -export) when specifying a specific job (via '-job').\n",
+    /* 101 */
+    "Cannot specify filter options (such as -startscan or -export) when specifying a specific job (via '-job').\n",
     /* 102 */ "Must specify job identity UUID.\n",
     /* 103 */
     "Usage: shipinfo -job {job-id | job-uuid} [-host hostname]\n"
@@ -293,19 +297,13 @@ constexpr const char *kTexts[VX_MSG_COUNT] = {
 };
 
 constexpr uint16_t kNumbers[VX_MSG_COUNT] = {
-    1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
-    14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
-    29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40,
-    41, 42, 43, 44, 45, 46, 47, 48, 49, 51, 52, 53,
-    54, 55, 56, 57, 58, 59, 62, 63, 64, 66, 68, 69,
-    71, 72, 74, 75, 81, 88, 89, 91, 92, 93, 94, 95,
-    96, 100, 101, 102, 104, 105, 106, 107, 108, 109, 110, 111,
-    112, 113, 114, 115, 116, 120, 121, 122, 123, 125, 126, 127,
-    128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139,
-    140, 141, 142, 143, 144, 145, 146, 147, 148, 149, 150, 151,
-    152, 154, 155, 157, 158, 159, 160, 162, 164, 165, 168, 170,
-    171, 174, 175, 176, 177, 179, 180, 181, 182, 183, 184, 185,
-    186, 187, 188, 189,
+    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  14,  15,  16,  17,  18,  19,  20,  21,  22,  23,
+    24,  25,  29,  30,  31,  32,  33,  34,  35,  36,  37,  38,  39,  40,  41,  42,  43,  44,  45,  46,  47,  48,
+    49,  51,  52,  53,  54,  55,  56,  57,  58,  59,  62,  63,  64,  66,  68,  69,  71,  72,  74,  75,  81,  88,
+    89,  91,  92,  93,  94,  95,  96,  100, 101, 102, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115,
+    116, 120, 121, 122, 123, 125, 126, 127, 128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141,
+    142, 143, 144, 145, 146, 147, 148, 149, 150, 151, 152, 154, 155, 157, 158, 159, 160, 162, 164, 165, 168, 170,
+    171, 174, 175, 176, 177, 179, 180, 181, 182, 183, 184, 185, 186, 187, 188, 189,
 };
 
 constexpr msg_table_t kCatalog = {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/capture.h"
 #include "libzornatbs.h"
 #include "libzornavx_cmdsyn.h"
-#include "fakes/capture.h"
 #include "support/harness.h"
 
 namespace {
@@ -20,8 +20,7 @@ std::string script_path() {
 }
 
 TEST(Apropos, HandsOverPathTopicsAndNull) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"replica"}, {"replica", "epoch"}, vxtest::numbered("t", 40)};
+    const std::vector<std::vector<std::string>> lines = {{"replica"}, {"replica", "epoch"}, vxtest::numbered("t", 40)};
     for (const auto &words : lines) {
         const auto r = vxtest::run(vx_cmdsyn_apropos, words);
         ASSERT_EQ(r.status, 0);

@@ -10,9 +10,9 @@
 #include "libzornavx_cmd.h"
 #include "support/harness.h"
 
-#define VX_CAPTURE_ENTRY(command)                                                    \
-    extern "C" int32_t vx_cmd_##command(const struct vx_##command##_args *args) {  \
-        return vxtest::capture(#command, args);                                      \
+#define VX_CAPTURE_ENTRY(command)                                                 \
+    extern "C" int32_t vx_cmd_##command(const struct vx_##command##_args *args) { \
+        return vxtest::capture(#command, args);                                   \
     }
 
 namespace vxtest {

@@ -28,15 +28,15 @@ int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t di
 int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
                             const cmd_keyword_t *keywords, const char *tool_name, const char *page_prefix,
                             const char *help_dir, int32_t form) {
-    vxtest::last_dispatch() = {"man",     parser,    area,        dispatch_flags, keywords, nullptr,
-                               tool_name, page_prefix, help_dir, form};
+    vxtest::last_dispatch() = {"man",   parser,    area,        dispatch_flags, keywords,
+                               nullptr, tool_name, page_prefix, help_dir,       form};
     return kManStatus;
 }
 
-#define VX_FAKE_GENERIC(name)                                                 \
-    int32_t cmdsyn_##name(clp_parser_t *, stg_area_t *, uint32_t) {           \
-        vxtest::last_generic() = #name;                                       \
-        return 0;                                                             \
+#define VX_FAKE_GENERIC(name)                                       \
+    int32_t cmdsyn_##name(clp_parser_t *, stg_area_t *, uint32_t) { \
+        vxtest::last_generic() = #name;                             \
+        return 0;                                                   \
     }
 VX_FAKE_GENERIC(quit)
 VX_FAKE_GENERIC(cd)
