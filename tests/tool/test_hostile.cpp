@@ -34,6 +34,11 @@ constexpr bool kLongCommandLines = false;
 constexpr bool kLongCommandLines = true;
 #endif
 constexpr const char *kTooLong = "the command line would pass the system's limit";
+#if defined(_WIN32)
+// A Windows command line is UTF-16: bytes that are not UTF-8 have no form in it, and
+// reach a program as U+FFFD whatever the program does.
+constexpr const char *kNoBytesOnWindows = "a Windows command line holds UTF-16 text, not bytes";
+#endif
 
 // Commands of the shared command syntax, whose words are not flags, and the library's
 // commands that take words rather than flags or read nothing.
@@ -83,6 +88,9 @@ class ToolHostileValue : public testing::TestWithParam<vxrobust::HostileText> {}
 TEST_P(ToolHostileValue, PrintsAsAnOrdinaryWordDoes) {
     const std::string &hostile = GetParam().text;
     if (!kLongCommandLines && hostile.size() > 1000) GTEST_SKIP() << kTooLong;
+#if defined(_WIN32)
+    if (GetParam().name == std::string("invalid_utf8")) GTEST_SKIP() << kNoBytesOnWindows;
+#endif
     int runs = 0;
     for (const vxrobust::CommandLine &line : vxrobust::LoadCommandLines()) {
         // cd's answer is the file system's: a name too long is not a name not found.
@@ -156,11 +164,15 @@ const ExactCase kExact[] = {
      2,
      "",
      Unrecognized("l\xC3\xA9spacket") + "The most similar command is \"lspacket\".\n"},
+#if !defined(_WIN32)  // a Windows command line holds no bytes that are not UTF-8
     {"invalid_utf8_command_word", {"\xFF\xFE"}, 2, "", Unrecognized("\xFF\xFE")},
+#endif
     {"empty_command_word", {""}, 2, "", Unrecognized("")},
     {"format_operand", {"lspacket", "%s%n%x"}, 0, LspacketRecord(R"(["%s%n%x"])", 1), ""},
     {"format_value", {"lspacket", "-invob", "%n%n%n%n"}, 0, LspacketRecord("null", 0, 0, R"("%n%n%n%n")"), ""},
+#if !defined(_WIN32)  // a Windows command line holds no bytes that are not UTF-8
     {"invalid_utf8_is_escaped_in_records", {"lspacket", "a\xFF"}, 0, LspacketRecord(R"(["a\udcff"])", 1), ""},
+#endif
     {"help_of_format_word", {"help", "%s%n%x"}, 2, "", "*"},
 #if !defined(_WIN32)
     // An argument file without end is refused, not read forever.
