@@ -43,14 +43,22 @@ struct TerminalSetup {
     const NoProcessFilter *no_processes = nullptr;
 };
 
+std::size_t count(char **entries) {
+    std::size_t n = 0;
+    while (entries[n] != nullptr) ++n;
+    return n;
+}
+
 // vexar on a pseudo-terminal, with HOME set to `home` and the caller's settings of the
 // tool family, the locale and the line editor left out.
 class Terminal {
   public:
     explicit Terminal(const std::string &home, const TerminalSetup &setup = {}) {
         std::vector<std::string> env;
-        for (char **entry = environ; *entry != nullptr; ++entry) {
-            const std::string text(*entry);
+        const std::vector<std::string> inherited = setup.no_processes != nullptr
+                                                       ? environment_without_leak_check(environ)
+                                                       : std::vector<std::string>(environ, environ + count(environ));
+        for (const std::string &text : inherited) {
             const std::string name = text.substr(0, text.find('='));
             if (name.rfind("VX_", 0) == 0 || name.rfind("LC_", 0) == 0 || name == "HOME" || name == "TERM" ||
                 name == "LANG" || name == "NLSPATH" || name == "EDITRC")
