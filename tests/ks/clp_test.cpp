@@ -418,7 +418,7 @@ TEST(ClpTable, RowsChangedAtTheSameAddressAreReadAnew) {
     EXPECT_EQ(first_code("-sh"), std::to_string(SHORT));
 }
 
-// The spec texts themselves rewritten in place, the rows untouched: the new text is in
+// The flag texts themselves rewritten in place, the rows untouched: the new text is in
 // force, with its own lengths and its own first letter.
 TEST(ClpTable, SpecTextRewrittenInPlaceIsReadAnew) {
     char first_spec[16] = "-l[ong]";
@@ -436,7 +436,7 @@ TEST(ClpTable, SpecTextRewrittenInPlaceIsReadAnew) {
         return rc == CLP_OK ? std::to_string(code) : "refused";
     };
     struct Step {
-        const char *first;   // the first row's spec text from this step on
+        const char *first;   // the first row's flag text from this step on
         const char *second;  // the second row's
         const char *word;
         std::string code;

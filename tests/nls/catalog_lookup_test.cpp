@@ -18,38 +18,14 @@
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
 #include "msg/vx_cmdsyn_msg.h"
+#include "nls/scratch_catalog.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// A scratch folder for the catalogs of this process.
-const fs::path &scratch() {
-    static const fs::path folder = [] {
-        fs::path path = fs::temp_directory_path() / ("vx_nls_test_" + std::to_string(getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-// The scratch folder goes when the tests are done.
-class ScratchCleanup : public testing::Environment {
-    void TearDown() override { fs::remove_all(scratch()); }
-};
-testing::Environment *const kCleanup = testing::AddGlobalTestEnvironment(new ScratchCleanup);
-
-// Compiles `source` (gencat input) into a catalog named `name` in the scratch folder;
-// returns its path.
-std::string compile_catalog(const std::string &name, const std::string &source) {
-    const fs::path input = scratch() / (name + ".msg");
-    const fs::path output = scratch() / (name + ".cat");
-    std::ofstream(input, std::ios::binary) << source;
-    fs::remove(output);
-    const std::string command = std::string(VX_GENCAT) + " '" + output.string() + "' '" + input.string() + "'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return output.string();
-}
+using vxtest::compile_catalog;
+using vxtest::scratch;
 
 struct Output {
     std::string out;

@@ -17,6 +17,7 @@
 #include "cmdsyn_texts.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
+#include "nls/scratch_catalog.h"
 #include "vexar_messages.h"
 
 namespace {
@@ -71,20 +72,6 @@ INSTANTIATE_TEST_SUITE_P(Nls, ComponentCatalogs, testing::ValuesIn(kComponents),
 
 // ---- Translations of the components' texts ----------------------------------------
 
-const fs::path &scratch() {
-    static const fs::path folder = [] {
-        fs::path path = fs::temp_directory_path() / ("vx_nls_component_test_" + std::to_string(getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-class ScratchCleanup : public testing::Environment {
-    void TearDown() override { fs::remove_all(scratch()); }
-};
-testing::Environment *const kCleanup = testing::AddGlobalTestEnvironment(new ScratchCleanup);
-
 struct ComponentTranslation {
     const char *label;
     const msg_table_t *(*table)();
@@ -138,13 +125,10 @@ class ComponentTranslations : public testing::TestWithParam<ComponentTranslation
 TEST_P(ComponentTranslations, ReplaceOnlyWithTheSameArgumentsAndLineEnd) {
     const ComponentTranslation &c = GetParam();
     msg_table_t table = *c.table();
-    const fs::path input = scratch() / (std::string(c.label) + ".msg");
-    const fs::path catalog = scratch() / (std::string(c.label) + ".cat");
-    std::ofstream(input, std::ios::binary) << "$quote \"\n$set " << table.set_number << "\n"
-                                           << table.numbers[c.index] << " \"" << c.translated << "\"\n";
-    const std::string command = std::string(VX_GENCAT) + " '" + catalog.string() + "' '" + input.string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    const std::string path = catalog.string();
+    const std::string path =
+        vxtest::compile_catalog(c.label, "$quote \"\n$set " + std::to_string(table.set_number) + "\n" +
+                                             std::to_string(table.numbers[c.index]) + " \"" + c.translated + "\"\n");
+    ASSERT_FALSE(path.empty());
     table.catalog_name = path.c_str();
 
     testing::internal::CaptureStdout();

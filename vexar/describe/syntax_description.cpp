@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "json_line.h"
 #include "ks_clp_capture.h"
 #include "libzornaks.h"
 
@@ -176,26 +177,11 @@ std::vector<CommandDescription> describe(const Sources &sources) {
     return commands;
 }
 
+// As the stand-ins write texts in records: UTF-8 kept, the rest escaped.
 std::string json_string(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            case '\r': out += "\\r"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    out += escaped;
-                } else {
-                    out += c;  // UTF-8 stands as it is
-                }
-        }
-    }
-    return out + "\"";
+    std::string out;
+    vx_json::append_string(out, text);
+    return out;
 }
 
 std::string cxx_string(std::string_view text) {
