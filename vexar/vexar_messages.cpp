@@ -5,6 +5,12 @@
 #include <cstdio>
 #include <iterator>
 
+#if !defined(_WIN32)
+#include <nl_types.h>
+#endif
+
+#include "catalog_text.h"
+
 namespace vexar {
 namespace {
 
@@ -49,13 +55,31 @@ const char *quote_of(SplitError error) {
     }
 }
 
+// Text `text` as the message facility would print it: the catalog's, when it takes the
+// same arguments and ends a line where the built-in text does; else the built-in text.
+// For texts the tool formats itself rather than hands to the facility.
+const char *translated(ToolText text) {
+    const int index = static_cast<int>(text);
+    const char *builtin = kTexts[index];
+#if defined(_WIN32)
+    return builtin;  // no catalogs there
+#else
+    // Opened once, after main has set the locale, and kept open: catgets' texts live as
+    // long as their catalog.
+    static const nl_catd catalog = catopen(kTable.catalog_name, NL_CAT_LOCALE);
+    if (catalog == reinterpret_cast<nl_catd>(-1)) return builtin;
+    const char *found = catgets(catalog, kTable.set_number, kNumbers[index], builtin);
+    return found != nullptr && vx_catalog::may_replace(builtin, found) ? found : builtin;
+#endif
+}
+
 }  // namespace
 
 const msg_table_t *tool_texts() { return &kTable; }
 
 std::string line_label(const char *program, int line_number) {
     char label[256];
-    std::snprintf(label, sizeof label, kTexts[static_cast<int>(ToolText::line_label)], program, line_number);
+    std::snprintf(label, sizeof label, translated(ToolText::line_label), program, line_number);
     return label;
 }
 

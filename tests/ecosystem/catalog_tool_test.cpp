@@ -142,10 +142,11 @@ struct ComponentCase {
     std::string err;
 };
 
-// Texts of set 60 (the tool's: 3 a trailing backslash, 22 the nearest command word), 61
-// (the facility's: 1 the error prefix), 62 (the parser's: 3 an unknown flag) and 63 (the
-// shared command syntax's: 7 help for an unknown command); a translation that takes
-// other arguments or ends the line elsewhere leaves the built-in text.
+// Texts of set 60 (the tool's: 1 the line label, 3 a trailing backslash, 22 the nearest
+// command word), 61 (the facility's: 1 the error prefix), 62 (the parser's: 3 an unknown
+// flag) and 63 (the shared command syntax's: 7 help for an unknown command); a
+// translation that takes other arguments or ends the line elsewhere leaves the built-in
+// text.
 const ComponentCase kComponentCases[] = {
     {"error_prefix_translated",
      "zornaks_imsg",
@@ -183,6 +184,18 @@ const ComponentCase kComponentCases[] = {
      {},
      "lspacket a \\\n",
      LinePrefix(1) + "A backslash ends the line with nothing to escape; the line was not run.\n"},
+    {"line_label_translated",
+     "vexar_tool",
+     Source(60, 1, "%s, ligne %d"),
+     {},
+     "bogus_word\n",
+     "vexar, ligne 1: Error: " + UnrecognizedCommand("bogus_word")},
+    {"line_label_other_conversion",
+     "vexar_tool",
+     Source(60, 1, "%s, ligne %s"),
+     {},
+     "bogus_word\n",
+     LinePrefix(1) + UnrecognizedCommand("bogus_word")},
     {"tool_suggestion_translated",
      "vexar_tool",
      Source(60, 22, "Commande la plus proche : %s\\n"),
