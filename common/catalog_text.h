@@ -4,10 +4,21 @@
 #ifndef VX_COMMON_CATALOG_TEXT_H
 #define VX_COMMON_CATALOG_TEXT_H
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 namespace vx_catalog {
+
+// The external numbers of a table of `count` texts: a text's place in the table, counted
+// from 1, so that a text added at the end leaves the numbers of translations right.
+template <uint16_t count>
+constexpr std::array<uint16_t, count> numbers_from_one() {
+    std::array<uint16_t, count> numbers{};
+    for (uint16_t index = 0; index < count; ++index) numbers[index] = static_cast<uint16_t>(index + 1);
+    return numbers;
+}
 
 // What one conversion specification takes from the argument list: a "*" width, a "*"
 // precision, then the argument of the conversion itself, by length modifier and kind.

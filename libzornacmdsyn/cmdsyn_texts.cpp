@@ -1,8 +1,9 @@
 #include "cmdsyn_texts.h"
 
-#include <array>
 #include <cstdint>
 #include <iterator>
+
+#include "catalog_text.h"
 
 namespace zornacmdsyn {
 namespace {
@@ -14,12 +15,7 @@ constexpr const char *kTexts[] = {
 };
 constexpr uint16_t kCount = static_cast<uint16_t>(std::size(kTexts));
 
-// External numbers: a text's place in the table, counted from 1.
-constexpr std::array<uint16_t, kCount> kNumbers = [] {
-    std::array<uint16_t, kCount> numbers{};
-    for (uint16_t index = 0; index < kCount; ++index) numbers[index] = static_cast<uint16_t>(index + 1);
-    return numbers;
-}();
+constexpr auto kNumbers = vx_catalog::numbers_from_one<kCount>();
 
 constexpr msg_table_t kTable = {"zornacmdsyn", "cmdsyn", 63, kCount, kTexts, kNumbers.data()};
 

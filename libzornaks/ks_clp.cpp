@@ -10,6 +10,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "catalog_text.h"
 #include "ks_clp_capture.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
@@ -65,7 +66,7 @@ namespace {
 
 constexpr const char *kClpTexts[] = {ZORNAKS_CLP_TEXTS(ZORNAKS_TEXT_STRING)};
 constexpr uint16_t kClpCount = static_cast<uint16_t>(std::size(kClpTexts));
-constexpr auto kClpNumbers = catalog_numbers<kClpCount>();
+constexpr auto kClpNumbers = vx_catalog::numbers_from_one<kClpCount>();
 constexpr msg_table_t kClpTable = {"zornaks_clp", "clp", 62, kClpCount, kClpTexts, kClpNumbers.data()};
 
 }  // namespace

@@ -29,7 +29,7 @@ namespace {
 
 constexpr const char *kImsgTexts[] = {ZORNAKS_IMSG_TEXTS(ZORNAKS_TEXT_STRING)};
 constexpr uint16_t kImsgCount = static_cast<uint16_t>(std::size(kImsgTexts));
-constexpr auto kImsgNumbers = catalog_numbers<kImsgCount>();
+constexpr auto kImsgNumbers = vx_catalog::numbers_from_one<kImsgCount>();
 
 constexpr msg_table_t kImsgTable = {"zornaks_imsg", "imsg", 61, kImsgCount, kImsgTexts, kImsgNumbers.data()};
 

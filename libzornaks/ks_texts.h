@@ -4,7 +4,6 @@
 #ifndef KS_TEXTS_H
 #define KS_TEXTS_H
 
-#include <array>
 #include <cstdint>
 
 #include "libzornaks.h"
@@ -35,14 +34,6 @@ namespace zornaks {
 
 enum class ImsgText : int { ZORNAKS_IMSG_TEXTS(ZORNAKS_TEXT_NAME) };
 enum class ClpText : int { ZORNAKS_CLP_TEXTS(ZORNAKS_TEXT_NAME) };
-
-// The external numbers of a table of `count` texts: 1 to `count`.
-template <uint16_t count>
-constexpr std::array<uint16_t, count> catalog_numbers() {
-    std::array<uint16_t, count> numbers{};
-    for (uint16_t index = 0; index < count; ++index) numbers[index] = static_cast<uint16_t>(index + 1);
-    return numbers;
-}
 
 // The tables of the facility's texts (ks_imsg.cpp) and of the parser's (ks_clp.cpp).
 const msg_table_t *imsg_texts();

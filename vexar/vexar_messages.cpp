@@ -1,6 +1,5 @@
 #include "vexar_messages.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
@@ -21,12 +20,7 @@ constexpr const char *kTexts[] = {
 };
 constexpr uint16_t kCount = static_cast<uint16_t>(std::size(kTexts));
 
-// External numbers: a text's place in the table, counted from 1.
-constexpr std::array<uint16_t, kCount> kNumbers = [] {
-    std::array<uint16_t, kCount> numbers{};
-    for (uint16_t index = 0; index < kCount; ++index) numbers[index] = static_cast<uint16_t>(index + 1);
-    return numbers;
-}();
+constexpr auto kNumbers = vx_catalog::numbers_from_one<kCount>();
 
 constexpr msg_table_t kTable = {"vexar_tool", "vexar", 60, kCount, kTexts, kNumbers.data()};
 
