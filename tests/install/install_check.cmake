@@ -4,7 +4,8 @@
 # the library both through find_package and through pkg-config.
 #
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_DIR=... -DC_COMPILER=... -DLIBDIR=lib
-#         [-DC_FLAGS=-m32] [-DSANITIZE=address,undefined] -P install_check.cmake
+#         [-DC_FLAGS=-m32] [-DSANITIZE=address,undefined] [-DMAN_DIR=share/man]
+#         -P install_check.cmake
 
 foreach(variable BUILD_DIR WORK_DIR CONSUMER_DIR C_COMPILER LIBDIR)
   if(NOT DEFINED ${variable})
@@ -47,6 +48,33 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env NLSPATH=${prefix}/share/locale/%
                         ${prefix}/bin/vexar bogus_word ERROR_VARIABLE err)
 if(NOT err STREQUAL "vexar: Error: Unrecognized command: \"bogus_word\"\n")
   message(FATAL_ERROR "installed catalog: ${err}")
+endif()
+
+# The manual, where the build made one (with mandoc): the installed tool finds its text
+# pages beside itself; man finds a page through MANPATH; every installed page renders
+# on its own, the links to the shared page too (man -l reads a link's target relative to
+# the manual's root).
+if(MAN_DIR)
+  set(manual ${prefix}/${MAN_DIR})
+  check("installed tool shows a text page" "List packets" ${CMAKE_COMMAND} -E env --unset=VX_HELP_ROOT
+        ${prefix}/bin/vexar man lspacket)
+  find_program(MAN man)
+  if(MAN)
+    check("man through MANPATH" "List packets" ${CMAKE_COMMAND} -E env MANPATH=${manual} MANPAGER=cat PAGER=cat
+          ${MAN} vexar-lspacket)
+    file(GLOB_RECURSE pages RELATIVE ${manual} ${manual}/*)
+    if(NOT pages)
+      message(FATAL_ERROR "no manual pages installed in ${manual}")
+    endif()
+    foreach(page ${pages})
+      execute_process(COMMAND ${MAN} -l -P cat ${page} WORKING_DIRECTORY ${manual} RESULT_VARIABLE status
+                      OUTPUT_VARIABLE out ERROR_VARIABLE err)
+      if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "NAME")
+        message(FATAL_ERROR "man -l ${page}: exit status ${status}\n${err}\n${out}")
+      endif()
+    endforeach()
+    message(STATUS "man -l on each installed page: ok")
+  endif()
 endif()
 
 # The build's own C flags (-m32 in a 32-bit build), then the sanitizers.

@@ -3,11 +3,10 @@
 // command's table installs, and the generated syntax description when the build has
 // one), its diagnostics (the catalog messages the command's routine can print, as the
 // build-time scan of its source found them), its examples (run through the built tool)
-// and mandoc's lint. Then the pages as operators reach them: "vexar man WORD" from any
-// folder, man -l, and man after an install.
+// and mandoc's lint. Then "vexar man WORD" from any folder. (The installed manual, with
+// man and man -l, is checked by the install test.)
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -368,45 +367,6 @@ TEST(ManualPages, ManShowsEveryCommandsPageFromAnyFolder) {
         EXPECT_TRUE(named) << word << " shows no page of " << page << ":\n" << shown.out.substr(0, 400);
         EXPECT_EQ(shown.out.find('\b'), std::string::npos) << "overstruck letters in the text page of " << word;
     }
-}
-
-bool have_man() { return fs::exists("/usr/bin/man"); }
-
-TEST(ManualPages, ManFindsAnInstalledPageThroughManpath) {
-    if (!have_man()) GTEST_SKIP() << "man is not installed";
-    const fs::path prefix = fs::temp_directory_path() / ("vexar_man_install_" + std::to_string(::getpid()));
-    const ProcessResult install =
-        run_process(VX_CMAKE, {"--install", VX_BUILD_DIR, "--prefix", prefix.string()}, ProcessOptions{});
-    ASSERT_EQ(install.status, 0) << install.err;
-    ProcessOptions options;
-    options.set_env = {{"MANPATH", (prefix / "share/man").string()}, {"MANPAGER", "cat"}, {"PAGER", "cat"}};
-    const ProcessResult shown = run_process("/usr/bin/man", {"vexar-lspacket"}, options);
-    EXPECT_EQ(shown.status, 0) << shown.err;
-    EXPECT_NE(shown.out.find("List packets"), std::string::npos) << shown.out;
-
-    // Every installed page renders on its own, the links to the shared page included
-    // (man -l reads a link's target relative to the manual's root).
-    const fs::path manual = prefix / "share/man";
-    int pages = 0;
-    for (const auto &entry : fs::recursive_directory_iterator(manual)) {
-        if (!entry.is_regular_file()) continue;
-        const std::string page = fs::relative(entry.path(), manual).string();
-        const ProcessResult rendered = run_process(
-            "/bin/sh", {"-c", "cd '" + manual.string() + "' && exec man -l -P cat '" + page + "'"}, options);
-        EXPECT_EQ(rendered.status, 0) << page << ": " << rendered.err;
-        EXPECT_EQ(rendered.err, "") << page;
-        EXPECT_NE(rendered.out.find("NAME"), std::string::npos) << page;
-        ++pages;
-    }
-    EXPECT_GE(pages, static_cast<int>(page_sources().size()));
-
-    // The installed tool finds its text pages beside itself, too.
-    ProcessOptions plain;
-    plain.unset_env = {"VX_HELP_ROOT"};
-    const ProcessResult text = run_process((prefix / "bin/vexar").string(), {"man", "lspacket"}, plain);
-    EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_NE(text.out.find("List packets"), std::string::npos) << text.out;
-    fs::remove_all(prefix);
 }
 
 }  // namespace

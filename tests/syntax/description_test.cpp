@@ -276,25 +276,21 @@ TEST(SyntaxJson, TextsReadBackAsWritten) {
     EXPECT_EQ(read["flags"][1]["value"], "text");
 }
 
+// The compiled table's string literals (JSON strings are the record writer's, tested
+// with it).
 struct EscapeCase {
     const char *text;
-    const char *json;
     const char *cxx;
 };
 
 const EscapeCase kEscapes[] = {
-    {"plain", "\"plain\"", "\"plain\""},  {"say \"hi\"", "\"say \\\"hi\\\"\"", "\"say \\\"hi\\\"\""},
-    {"a\\b", "\"a\\\\b\"", "\"a\\\\b\""}, {"line\n", "\"line\\n\"", "\"line\\n\""},
-    {"\t1", "\"\\t1\"", "\"\\0111\""},  // an octal escape is cut at three digits
-    {"\x1f", "\"\\u001f\"", "\"\\037\""}, {"caf\xc3\xa9", "\"caf\xc3\xa9\"", "\"caf\\303\\251\""},
+    {"plain", "\"plain\""}, {"say \"hi\"", "\"say \\\"hi\\\"\""}, {"a\\b", "\"a\\\\b\""}, {"line\n", "\"line\\n\""},
+    {"\t1", "\"\\0111\""},  // an octal escape is cut at three digits
+    {"\x1f", "\"\\037\""},  {"caf\xc3\xa9", "\"caf\\303\\251\""},
 };
 
-TEST(SyntaxEscapes, JsonAndCxxLiterals) {
-    for (const EscapeCase &c : kEscapes) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(vxdescribe::json_string(c.text), c.json);
-        EXPECT_EQ(vxdescribe::cxx_string(c.text), c.cxx);
-    }
+TEST(SyntaxEscapes, CxxLiterals) {
+    for (const EscapeCase &c : kEscapes) EXPECT_EQ(vxdescribe::cxx_string(c.text), c.cxx) << c.text;
 }
 
 }  // namespace
