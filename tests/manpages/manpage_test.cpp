@@ -145,14 +145,31 @@ struct Option {
     std::string name;
     std::string shortest;
     bool takes_value = false;
+    std::set<std::string> excludes;  // "Cannot be given with -a, -b."
 };
+
+// The flags a "Cannot be given with \-a, \-b." line names.
+std::set<std::string> excluded_flags(const std::string &line) {
+    static const std::string kLead = "Cannot be given with ";
+    std::set<std::string> flags;
+    if (line.size() <= kLead.size() || line.rfind(kLead, 0) != 0 || line.back() != '.') return flags;
+    std::stringstream list(line.substr(kLead.size(), line.size() - kLead.size() - 1));
+    for (std::string flag; std::getline(list, flag, ',');) {
+        flag.erase(0, flag.find_first_not_of(' '));
+        if (flag.rfind("\\-", 0) == 0) flag.erase(0, 1);
+        flags.insert(flag);
+    }
+    return flags;
+}
 
 std::vector<Option> options_of(const Page &page) {
     std::vector<Option> options;
     for (const std::string &line : page.section("OPTIONS")) {
+        if (!options.empty() && options.back().excludes.empty()) options.back().excludes = excluded_flags(line);
         const std::vector<std::string> words = words_of(line);
         if (words.size() < 3 || words[0] != ".It" || words[1] != "Fl") continue;
-        Option option{"-" + words[2], "-" + words[2]};
+        Option option;
+        option.name = option.shortest = "-" + words[2];
         size_t next = 3;
         if (words.size() >= 6 && words[3] == "Ns" && (words[4] == "Op" || words[4] == "Oo")) {
             option.name += words[5];
@@ -283,11 +300,17 @@ TEST_P(PageTest, OptionsAreTheFlagsOfTheCommandsTable) {
     for (const Option &option : options_of(page_)) listed_shortest.push_back(option.shortest);
     EXPECT_EQ(listed, described);
     EXPECT_EQ(listed_shortest, described_shortest);
-    for (const nlohmann::json &flag : description.at(command).at("flags")) {
+    // What a flag "cannot be given with" is the rest of its group in the table.
+    const nlohmann::json &flags_described = description.at(command).at("flags");
+    for (const nlohmann::json &flag : flags_described) {
+        std::set<std::string> group_mates;
+        for (const nlohmann::json &other : flags_described)
+            if (flag.at("group") != 0 && other.at("group") == flag.at("group") && other.at("name") != flag.at("name"))
+                group_mates.insert(other.at("name").get<std::string>());
         for (const Option &option : options_of(page_)) {
-            if (option.name == flag.at("name")) {
-                EXPECT_EQ(option.takes_value, flag.at("value") != "none") << option.name << ": value shown";
-            }
+            if (option.name != flag.at("name")) continue;
+            EXPECT_EQ(option.takes_value, flag.at("value") != "none") << option.name << ": value shown";
+            EXPECT_EQ(option.excludes, group_mates) << option.name << ": flags it cannot be given with";
         }
     }
 }
