@@ -141,7 +141,7 @@ const BatchCase kCases[] = {
      kA + kB,
      LinePrefix(2) + kNotUtf16le},
     {"utf16le_half_a_unit_refused", {}, Utf16le(u"lspacket a\n") + "l", {}, 2, kA, LinePrefix(2) + kNotUtf16le},
-    // Malformed settings: reported once, naming the variable, and ignored.
+    // A malformed setting: reported once, while the first line runs, and ignored.
     {"malformed_command_status",
      {},
      "lspacket a\nlspacket b\n",
@@ -151,14 +151,6 @@ const BatchCase kCases[] = {
      LinePrefix(1) +
          "The environment variable VX_CMD_STATUS=\"abc\" is not a decimal number from -2147483648 to 2147483647; it "
          "is ignored.\n"},
-    {"malformed_verbosity",
-     {},
-     "lspacket a\n",
-     {{"VX_VERBOSITY", "x"}},
-     0,
-     kA,
-     std::string(kErrorPrefix) +
-         "The environment variable VX_VERBOSITY=\"x\" is not a decimal number from 0 to 2147483647; it is ignored.\n"},
 };
 
 class Batch : public testing::TestWithParam<BatchCase> {};
@@ -173,16 +165,6 @@ TEST_P(Batch, StatusRecordsAndMessages) {
 
 INSTANTIATE_TEST_SUITE_P(Tool, Batch, testing::ValuesIn(kCases),
                          [](const auto &info) { return std::string(info.param.label); });
-
-// A malformed setting is reported by a one-shot command too, without a line.
-TEST(BatchSettings, OneShotReportsMalformedStatus) {
-    const ProcessResult r = RunVexar({"lspacket", "a"}, std::nullopt, {{"VX_CMD_STATUS", "1x"}});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(CompactRecordLines(r.out), kA);
-    EXPECT_EQ(r.err, std::string(kErrorPrefix) +
-                         "The environment variable VX_CMD_STATUS=\"1x\" is not a decimal number from -2147483648 to "
-                         "2147483647; it is ignored.\n");
-}
 
 }  // namespace
 }  // namespace vxtest
