@@ -9,35 +9,9 @@
 #include <string>
 #include <string_view>
 
-namespace vx_json {
+#include "utf8.h"
 
-// Length of the well-formed UTF-8 sequence at the start of `text`, or 0 when its first
-// byte begins none (a stray continuation byte, an overlong form, a surrogate, a value
-// past U+10FFFF, or a sequence cut short).
-inline std::size_t utf8_sequence_length(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // overlong
-        if (lead == 0xED) high = 0x9F;  // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;   // overlong
-        if (lead == 0xF4) high = 0x8F;  // past U+10FFFF
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    return length;
-}
+namespace vx_json {
 
 inline void append_escape(std::string &out, unsigned code) {
     char escape[8];
@@ -53,7 +27,7 @@ inline void append_string(std::string &out, std::string_view text) {
     out += '"';
     while (!text.empty()) {
         const unsigned char c = static_cast<unsigned char>(text[0]);
-        const std::size_t length = utf8_sequence_length(text);
+        const std::size_t length = vx_utf8::sequence_length(text);
         if (length == 0) {
             append_escape(out, 0xDC00 + c);
             text.remove_prefix(1);

@@ -1,7 +1,6 @@
 #include "vexar_input.h"
 
-#include <cstdint>
-
+#include "utf8.h"
 #include "vexar_utf16.h"
 
 namespace vexar {
@@ -9,44 +8,6 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16leMark = "\xFF\xFE";
-
-bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-bool is_utf8(std::string_view text) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length;
-        std::uint32_t code;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (n - i < length) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char c = static_cast<unsigned char>(text[i + k]);
-            if (!is_continuation(c)) return false;
-            code = code << 6 | (c & 0x3F);
-        }
-        if (length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) return false;
-        if (length == 4 && (code < 0x10000 || code > 0x10FFFF)) return false;
-        i += length;
-    }
-    return true;
-}
 
 // The text of UTF-16LE bytes (without their mark) as UTF-8, or nothing when they are not
 // UTF-16: an odd number of bytes, or an unpaired surrogate.
@@ -94,7 +55,7 @@ std::optional<std::string> decode_line(std::string_view bytes, Encoding encoding
     std::optional<std::string> line;
     if (encoding == Encoding::utf16le) {
         line = utf16le_to_utf8(bytes);
-    } else if (is_utf8(bytes)) {
+    } else if (vx_utf8::is_utf8(bytes)) {
         line.emplace(bytes);
     }
     if (line) remove_line_end(*line);
