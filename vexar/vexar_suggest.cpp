@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "libzornacmdsyn.h"
 #include "libzornaks.h"
-#include "libzornavx_cmdsyn.h"
-#include "vexar_dispatch.h"
 #include "vexar_messages.h"
 #include "vexar_syntax.h"
 
@@ -29,30 +26,19 @@ std::size_t edit_distance(std::string_view a, std::string_view b) {
 
 std::size_t allowed_edits(std::size_t length) { return length <= 2 ? 0 : length <= 5 ? 1 : 2; }
 
-// How far `word` is from the keyword spec "mkrep[lica]": the nearer of its full name and
-// its shortest spelling, a beginning of the full name counting as one edit; npos when
-// that is too far to be a slip.
-std::size_t closeness(std::string_view word, std::string_view spec) {
-    const std::size_t open = spec.find('[');
-    std::string full(spec.substr(0, open));
-    const std::string shortest = full;
-    if (open != std::string_view::npos) full += spec.substr(open + 1, spec.size() - open - 2);
+// How far `word` is from a command word accepted from `shortest` up to `full`: the nearer
+// of the two, a beginning of the full name counting as one edit; npos when that is too
+// far to be a slip.
+std::size_t closeness(std::string_view word, std::string_view full, std::string_view shortest) {
     // Every character past the full name is an edit at least: a long word is far at once.
     if (word.size() > full.size() + allowed_edits(word.size())) return std::string_view::npos;
     std::size_t edits = std::min(edit_distance(word, full), edit_distance(word, shortest));
     std::size_t allowed = allowed_edits(word.size());
-    if (word.size() >= 2 && full.compare(0, word.size(), word) == 0) {
+    if (word.size() >= 2 && full.starts_with(word)) {
         edits = std::min<std::size_t>(edits, 1);
         allowed = std::max<std::size_t>(allowed, 1);
     }
     return edits <= allowed ? edits : std::string_view::npos;
-}
-
-std::string full_name(std::string_view spec) {
-    std::string name;
-    for (const char c : spec)
-        if (c != '[' && c != ']') name += c;
-    return name;
 }
 
 }  // namespace
@@ -60,16 +46,18 @@ std::string full_name(std::string_view spec) {
 std::vector<std::string> similar_command_words(const std::string &word) {
     std::vector<std::string> nearest;
     std::size_t best = std::string_view::npos;
-    const auto consider = [&](const char *spec) {
-        const std::size_t distance = closeness(word, spec);
+    const auto consider = [&](const char *full, const char *shortest) {
+        const std::size_t distance = closeness(word, full, shortest);
         // A word at no distance is one the table accepts: it was not mistyped.
         if (distance == 0 || distance == std::string_view::npos || distance > best) return;
         if (distance < best) nearest.clear();
         best = distance;
-        nearest.push_back(full_name(spec));
+        nearest.push_back(full);
     };
-    for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), syntax::own_keywords()})
-        for (const cmd_keyword_t *row = table; row->keyword != nullptr; ++row) consider(row->keyword);
+    for (const syntax::Command &command : syntax::commands()) {
+        consider(command.word, command.shortest);
+        for (const char *alias : command.aliases) consider(alias, alias);
+    }
     std::sort(nearest.begin(), nearest.end());
     nearest.erase(std::unique(nearest.begin(), nearest.end()), nearest.end());
     return nearest;
