@@ -103,4 +103,13 @@ std::optional<std::vector<std::string>> expand_argument_files(const std::vector<
     return expanded;
 }
 
+std::optional<std::vector<std::string>> command_words(const std::vector<std::string> &words) {
+    std::optional<std::vector<std::string>> expanded = expand_argument_files(words);
+    if (expanded && expanded->empty()) {
+        report(ToolText::no_command_word);
+        return std::nullopt;
+    }
+    return expanded;
+}
+
 }  // namespace vexar

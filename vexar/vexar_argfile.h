@@ -19,6 +19,11 @@ namespace vexar {
 // the file and the line, and nothing is returned.
 std::optional<std::vector<std::string>> expand_argument_files(const std::vector<std::string> &words);
 
+// The words of a command line with its argument files read, as expand_argument_files
+// gives them; when the files hold no word at all, that is reported too and nothing is
+// returned.
+std::optional<std::vector<std::string>> command_words(const std::vector<std::string> &words);
+
 }  // namespace vexar
 
 #endif

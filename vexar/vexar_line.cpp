@@ -20,12 +20,8 @@ int run_command_line(stg_area_t *area, std::string_view line) {
     if (split.words.empty()) return kExitOk;
     // Argument files are read here as on the tool's command line; a file that cannot
     // be read was reported, and the line is not run.
-    const std::optional<std::vector<std::string>> expanded = expand_argument_files(split.words);
+    const std::optional<std::vector<std::string>> expanded = command_words(split.words);
     if (!expanded) return kExitSyntax;
-    if (expanded->empty()) {
-        report(ToolText::no_command_word);
-        return kExitSyntax;
-    }
     std::vector<const char *> words;
     words.reserve(expanded->size());
     for (const std::string &word : *expanded) words.push_back(word.c_str());

@@ -88,12 +88,8 @@ int run(std::vector<std::string> arguments) {
     if (vexar::is_completion_mode(argv[first])) return vexar::run_completion_mode(argc - first, argv.data() + first);
 
     const std::optional<std::vector<std::string>> words =
-        vexar::expand_argument_files(std::vector<std::string>(arguments.begin() + first, arguments.end()));
+        vexar::command_words(std::vector<std::string>(arguments.begin() + first, arguments.end()));
     if (!words) return vexar::kExitSyntax;
-    if (words->empty()) {
-        vexar::report(vexar::ToolText::no_command_word);
-        return vexar::kExitSyntax;
-    }
     std::vector<const char *> pointers;
     pointers.reserve(words->size());
     for (const std::string &word : *words) pointers.push_back(word.c_str());
