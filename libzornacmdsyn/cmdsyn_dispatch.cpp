@@ -101,6 +101,7 @@ using zornacmdsyn::Text;
 struct ListedCommand {
     std::string name;
     std::vector<std::string> others;
+    int32_t slot;
 
     std::string words() const {
         std::string text = name;
@@ -109,33 +110,28 @@ struct ListedCommand {
     }
 };
 
-ListedCommand *listed_slot(std::vector<ListedCommand> &listed, const std::vector<int32_t> &slots, int32_t slot) {
-    for (size_t i = 0; i < listed.size(); ++i)
-        if (slots[i] == slot) return &listed[i];
-    return nullptr;
-}
-
 // The commands of one keyword table with every word that reaches each of them: an
 // alias stands beside the command whose slot it shares in the same table.
 void add_commands(const cmd_keyword_t *keywords, std::vector<ListedCommand> &commands) {
     if (keywords == nullptr) return;
     std::vector<ListedCommand> listed;
-    std::vector<int32_t> slots;
     for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
         if (row->attr == CMD_KEYWORD_ALIAS) continue;
         const KeywordSpec spec = parse_spec(row->keyword);
-        ListedCommand command{spec.full(), {}};
+        ListedCommand command{spec.full(), {}, row->slot};
         if (!spec.optional.empty()) command.others.emplace_back(spec.required);
         listed.push_back(std::move(command));
-        slots.push_back(row->slot);
     }
     for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
         if (row->attr != CMD_KEYWORD_ALIAS) continue;
         const std::string alias = parse_spec(row->keyword).full();
-        if (ListedCommand *command = listed_slot(listed, slots, row->slot))
+        const auto command = std::find_if(listed.begin(), listed.end(), [&](const ListedCommand &listed_one) {
+            return listed_one.slot == row->slot;
+        });
+        if (command != listed.end())
             command->others.push_back(alias);
         else
-            listed.push_back({alias, {}});  // an alias of nothing listed is a word of its own
+            listed.push_back({alias, {}, row->slot});  // an alias of nothing listed is a word of its own
     }
     commands.insert(commands.end(), listed.begin(), listed.end());
 }
