@@ -6,6 +6,7 @@
 // as long as the area. The parser keeps nothing between calls: every table is checked
 // each time it is installed.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -326,17 +327,16 @@ char *append_listed(stg_area_t *area, char *list, const char *part, size_t part_
 // for "-pas[sword]") is refused for exactly that, naming every flag it begins. False
 // when the word begins no flag so, or the area is short.
 bool refuse_too_short(clp_parser_t *parser, const char *word, size_t length) {
-    int count = 0;
-    for (int i = 0; i < parser->row_count; ++i) {
-        const Row &row = parser->rows[i];
-        if (length < row.prefix_length && same_chars(word, row.spec, length)) ++count;
-    }
+    const auto too_short_for = [&](const Row &row) {
+        return length < row.prefix_length && same_chars(word, row.spec, length);
+    };
+    const int count = static_cast<int>(std::count_if(parser->rows, parser->rows + parser->row_count, too_short_for));
     if (count == 0) return false;
     char *names = nullptr;
     char *spellings = nullptr;
     for (int i = 0, listed = 0; i < parser->row_count; ++i) {
         const Row &row = parser->rows[i];
-        if (length >= row.prefix_length || !same_chars(word, row.spec, length)) continue;
+        if (!too_short_for(row)) continue;
         const bool last = ++listed == count;
         const char *full = full_name(parser->area, row);
         names = append_listed(parser->area, names, full, std::strlen(full), last);
