@@ -4,8 +4,11 @@
 # the project (the catalog writer) and the tests run them as they are.
 set(CMAKE_C_COMPILER gcc)
 set(CMAKE_CXX_COMPILER g++)
-set(CMAKE_C_FLAGS_INIT -m32)
-set(CMAKE_CXX_FLAGS_INIT -m32)
+# Large-file aware, with a 64-bit time_t: without it readdir, stat and open fail with
+# EOVERFLOW on a file over 2 GiB or an inode number past 32 bits (file systems that
+# hand those out, and qemu-user, which passes the host's 64-bit numbers through).
+set(CMAKE_C_FLAGS_INIT "-m32 -D_FILE_OFFSET_BITS=64 -D_TIME_BITS=64")
+set(CMAKE_CXX_FLAGS_INIT "-m32 -D_FILE_OFFSET_BITS=64 -D_TIME_BITS=64")
 set(CMAKE_EXE_LINKER_FLAGS_INIT -m32)
 set(CMAKE_SHARED_LINKER_FLAGS_INIT -m32)
 set(CMAKE_MODULE_LINKER_FLAGS_INIT -m32)

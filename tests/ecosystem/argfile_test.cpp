@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -231,6 +232,20 @@ TEST_F(ArgumentFileAtLarge, BatchLinesNameTheFileLine) {
     EXPECT_EQ(r.err, LinePrefix(1) +
                          WithDir("Argument file \"{dir}/bad\", line 2: missing closing single quote.\n", Path()) +
                          LinePrefix(2) + "The argument files hold no command word.\n");
+}
+
+// A file past 2 GiB (sparse here) is refused for its size: a build that is not large-file
+// aware (32-bit without 64-bit offsets) cannot even open it and says something else.
+TEST_F(ArgumentFileAtLarge, FilePastTwoGibibytesIsRefusedForItsSize) {
+    const std::string big = Write("big", "");
+    std::error_code error;
+    std::filesystem::resize_file(big, std::uintmax_t{3} << 30, error);
+    if (error) GTEST_SKIP() << "no sparse file of 3 GiB here: " << error.message();
+    const ProcessResult r = RunVexar({"lspacket", "@" + big});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              kErrorPrefix + WithDir("Cannot read argument file \"{dir}/big\": it is larger than 16 MiB.\n", Path()));
 }
 
 // The completion modes see the words as typed: an "@" word is not read there.
