@@ -27,7 +27,12 @@ extern "C" int32_t vx_cmdsyn_apropos(clp_parser_t *parser, stg_area_t *area, uin
     if (vx::collect_operands(parser, list) == vx::Collected::no_memory) return vx::fail_no_memory();
 
     char script[TBS_SCRIPT_PATH_MAX];
-    tbs_product_script_dir(script, kScriptName);
+    // A path cut short would run another program: one that does not fit runs nothing.
+    if (tbs_product_script_dir(script, kScriptName) == nullptr) {
+        imsg_print(IMSG_SEV_ERROR, _tbs_cmsg_tbs_msg_table_adr(), TBS_MSG_SCRIPT_PATH_TOO_LONG, kScriptName,
+                   TBS_SCRIPT_PATH_MAX - 1);
+        return CMD_SYNTAX_ERROR;
+    }
 
     // The script's argument vector: its path, the topics in command-line order, NULL.
     const size_t slots = static_cast<size_t>(topic_count) + 2;

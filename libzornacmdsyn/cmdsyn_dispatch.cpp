@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cmdsyn_help_root.h"
 #include "cmdsyn_texts.h"
 #include "libzornacmdsyn.h"
 
@@ -195,21 +196,23 @@ std::string program_folder() {
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
-// VX_HELP_ROOT when set, else the tool's data folder beside the running program, so
-// that pages are found from any working folder; "." when neither can be told.
-std::string help_root(const char *tool_name) {
-    const char *root = std::getenv(kHelpRootVariable);
-    if (root != nullptr && root[0] != '\0') return root;
-    const std::string folder = program_folder();
-    if (folder.empty() || tool_name == nullptr || tool_name[0] == '\0') return ".";
-    return folder + kProgramToData + "/" + tool_name;
+}  // namespace
+
+std::string zornacmdsyn::help_root(const char *configured, const std::string &program_folder, const char *tool_name) {
+    if (configured != nullptr && configured[0] != '\0') return configured;
+    if (program_folder.empty() || tool_name == nullptr || tool_name[0] == '\0') return {};
+    return program_folder + kProgramToData + "/" + tool_name;
 }
 
-// "<root>/<help dir>/<prefix><name>", the root only for a relative help directory.
+namespace {
+
+// "<root>/<help dir>/<prefix><name>", the root only for a relative help directory;
+// empty when that root cannot be told.
 std::string page_path(const char *tool_name, const char *help_dir, const char *prefix, const std::string &name) {
     std::string path;
     if (help_dir == nullptr || fileutl_is_abspn(help_dir) == 0) {
-        path = help_root(tool_name);
+        path = zornacmdsyn::help_root(std::getenv(kHelpRootVariable), program_folder(), tool_name);
+        if (path.empty()) return path;
         append_separator(path);
     }
     path += help_dir != nullptr ? help_dir : "";
@@ -294,6 +297,10 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
     }
     const std::string name = command_name(resolved);
     const std::string page = page_path(tool_name, help_dir, page_prefix, name);
+    if (page.empty()) {
+        print(IMSG_SEV_ERROR, Text::no_pages_folder, name.c_str());
+        return kSyntaxError;
+    }
     const std::string page_txt = page + ".txt";
     if (print_file(page) || print_file(page_txt)) return 0;
 

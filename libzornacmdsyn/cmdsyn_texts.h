@@ -38,7 +38,10 @@ namespace zornacmdsyn {
     X(lsmaster_usage, "Usage: lsmaster [object ...]\n")                                 \
     X(reqmaster_usage, "Usage: reqmaster object ...\n")                                 \
     X(describe_usage, "Usage: describe [object ...]\n")                                 \
-    X(rename_usage, "Usage: rename old-name new-name\n")
+    X(rename_usage, "Usage: rename old-name new-name\n")                                \
+    X(no_pages_folder,                                                                  \
+      "No manual page for \"%s\": the folder of the running program, and with it the "  \
+      "tool's pages, cannot be found; set VX_HELP_ROOT to the tool's data folder.\n")
 
 enum class Text : int {
 #define ZORNACMDSYN_TEXT_NAME(name, text) name,

@@ -7,9 +7,11 @@
 // each time it is installed.
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <string_view>
 
 #include "catalog_text.h"
 #include "ks_clp_capture.h"
@@ -347,12 +349,52 @@ bool refuse_too_short(clp_parser_t *parser, const char *word, size_t length) {
     return true;
 }
 
+// Whether `name`, typed before an "=", begins the full name of a flag of the table,
+// whatever its case and however many dashes lead it ("--Pass" begins "-password").
+bool begins_a_flag_name(const clp_parser_t *parser, std::string_view name) {
+    const size_t dashes = name.find_first_not_of('-');
+    if (dashes == 0 || dashes == std::string_view::npos) return false;
+    const std::string_view typed = name.substr(dashes);
+    for (int i = 0; i < parser->row_count; ++i) {
+        const Row &row = parser->rows[i];
+        // The spec past its dash, brackets left out: "pas[sword]" reads "password".
+        size_t matched = 0;
+        for (const char *spec = row.spec + 1; *spec != '\0' && matched < typed.size(); ++spec) {
+            if (*spec == '[' || *spec == ']') continue;
+            if (std::tolower(static_cast<unsigned char>(*spec)) !=
+                std::tolower(static_cast<unsigned char>(typed[matched])))
+                break;
+            ++matched;
+        }
+        if (matched == typed.size()) return true;
+    }
+    return false;
+}
+
+// The word as an unrecognized option may be shown: a flag's name with "=" and a value
+// joined to it ("-password=secret") is shown without what follows the "=", since that
+// may be a secret given in a form the parser does not take.
+const char *shown_word(clp_parser_t *parser, const char *word, size_t length) {
+    const char *equals = static_cast<const char *>(std::memchr(word, '=', length));
+    if (equals == nullptr || !begins_a_flag_name(parser, std::string_view(word, static_cast<size_t>(equals - word))))
+        return word;
+    constexpr std::string_view kValueHidden = "=...";
+    const size_t name_length = static_cast<size_t>(equals - word);
+    char *shown = static_cast<char *>(stg_alloc(parser->area, name_length + kValueHidden.size() + 1));
+    if (shown == nullptr) return "";
+    std::memcpy(shown, word, name_length);
+    std::memcpy(shown + name_length, kValueHidden.data(), kValueHidden.size());
+    shown[name_length + kValueHidden.size()] = '\0';
+    return shown;
+}
+
 int refuse_unrecognized(clp_parser_t *parser, const char *word, size_t length) {
     if (refuse_too_short(parser, word, length)) return CLP_REJECTED;
+    const char *shown = shown_word(parser, word, length);
     if (const char *suggestion = nearest_name(parser, word, length))
-        refuse(ClpText::unrecognized_did_you_mean, word, suggestion);
+        refuse(ClpText::unrecognized_did_you_mean, shown, suggestion);
     else
-        refuse(ClpText::unrecognized, word);
+        refuse(ClpText::unrecognized, shown);
     return CLP_REJECTED;
 }
 

@@ -6,12 +6,17 @@
 // when no catalog has it or when the catalog's text would take other arguments.
 
 #include <atomic>
+#include <cerrno>
 #include <cstdarg>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #if !defined(_WIN32)
 #include <nl_types.h>
@@ -23,6 +28,7 @@
 #include "catalog_text.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
+#include "utf8.h"
 
 namespace zornaks {
 namespace {
@@ -53,9 +59,6 @@ const char *facility_text(ImsgText text) {
 
 std::atomic<const char *> g_program_name{nullptr};
 
-// Most messages fit here; longer ones get a heap buffer of their exact size.
-constexpr size_t kStackBuffer = 1024;
-
 FILE *stream_for(int severity) {
     return severity == IMSG_SEV_PLAIN || severity == IMSG_SEV_PLAIN_CONT ? stdout : stderr;
 }
@@ -77,42 +80,186 @@ int write_all(FILE *stream, const char *text, size_t length) {
     return std::fwrite(text, 1, length, stream) == length ? 0 : 1;
 }
 
+// ---- Formatting ------------------------------------------------------------------------
+//
+// A message's text is trusted; its arguments are not: they carry the words of command
+// lines, piped input and file names. Each argument that prints text is written with
+// its control characters escaped, so that no input reaches a terminal as an escape
+// sequence. A message is formatted one conversion at a time for that.
+
+void append_hex(std::string &out, unsigned char byte) {
+    constexpr const char *kDigits = "0123456789abcdef";
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0xF];
+}
+
+// C0 controls but the tab, DEL, and bytes that are not part of well-formed UTF-8 are
+// written as "\x1b"; the C1 controls (U+0080..U+009F) as "\u009b", so that they are not
+// taken for the lone bytes of the same values.
+std::string escaped_for_terminal(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        const unsigned char lead = static_cast<unsigned char>(text[0]);
+        const size_t length = vx_utf8::sequence_length(text);
+        if (length == 0 || (length == 1 && ((lead < 0x20 && lead != '\t') || lead == 0x7F))) {
+            out += "\\x";
+            append_hex(out, lead);
+            text.remove_prefix(1);
+            continue;
+        }
+        const unsigned char second = static_cast<unsigned char>(text[length - 1]);
+        if (length == 2 && lead == 0xC2 && second <= 0x9F) {
+            out += "\\u00";
+            append_hex(out, second);
+        } else {
+            out.append(text.data(), length);
+        }
+        text.remove_prefix(length);
+    }
+    return out;
+}
+
+// Appends `spec`, one conversion, formatted with `values`.
+template <class... Values>
+void append_formatted(std::string &out, const char *spec, Values... values) {
+    const int needed = std::snprintf(nullptr, 0, spec, values...);
+    if (needed <= 0) return;
+    const size_t had = out.size();
+    out.resize(had + static_cast<size_t>(needed));
+    std::snprintf(out.data() + had, static_cast<size_t>(needed) + 1, spec, values...);
+}
+
+// The "*" width and precision a conversion takes before its own argument.
+struct Stars {
+    int values[2] = {};
+    int count = 0;
+};
+
+template <class Value>
+void append_value(std::string &out, const char *spec, const Stars &stars, Value value) {
+    switch (stars.count) {
+        case 0: append_formatted(out, spec, value); break;
+        case 1: append_formatted(out, spec, stars.values[0], value); break;
+        default: append_formatted(out, spec, stars.values[0], stars.values[1], value); break;
+    }
+}
+
+bool length_is(const vx_catalog::Conversion &conversion, const char *length) {
+    return std::strcmp(conversion.length, length) == 0;
+}
+
+void append_signed(std::string &out, const char *spec, const Stars &stars, const vx_catalog::Conversion &c,
+                   va_list *args) {
+    if (length_is(c, "l"))
+        append_value(out, spec, stars, va_arg(*args, long));
+    else if (length_is(c, "ll") || length_is(c, "q") || length_is(c, "L"))
+        append_value(out, spec, stars, va_arg(*args, long long));
+    else if (length_is(c, "j"))
+        append_value(out, spec, stars, va_arg(*args, intmax_t));
+    else if (length_is(c, "z") || length_is(c, "Z") || length_is(c, "t"))
+        append_value(out, spec, stars, va_arg(*args, ptrdiff_t));
+    else
+        append_value(out, spec, stars, va_arg(*args, int));  // "h" and "hh" come promoted
+}
+
+void append_unsigned(std::string &out, const char *spec, const Stars &stars, const vx_catalog::Conversion &c,
+                     va_list *args) {
+    if (length_is(c, "l"))
+        append_value(out, spec, stars, va_arg(*args, unsigned long));
+    else if (length_is(c, "ll") || length_is(c, "q") || length_is(c, "L"))
+        append_value(out, spec, stars, va_arg(*args, unsigned long long));
+    else if (length_is(c, "j"))
+        append_value(out, spec, stars, va_arg(*args, uintmax_t));
+    else if (length_is(c, "z") || length_is(c, "Z") || length_is(c, "t"))
+        append_value(out, spec, stars, va_arg(*args, size_t));
+    else
+        append_value(out, spec, stars, va_arg(*args, unsigned));
+}
+
+// Appends one conversion, `spec` ("%-*s"), taking its arguments from `args`; text
+// arguments escaped. `saved_errno` is the error "%m" names.
+void append_conversion(std::string &out, const char *spec, const vx_catalog::Conversion &c, va_list *args,
+                       int saved_errno) {
+    Stars stars;
+    if (c.star_width) stars.values[stars.count++] = va_arg(*args, int);
+    if (c.star_precision) stars.values[stars.count++] = va_arg(*args, int);
+    const bool wide = length_is(c, "l") || c.kind == 'C' || c.kind == 'S';
+    std::string text;
+    switch (c.kind) {
+        case 'd': append_signed(out, spec, stars, c, args); return;
+        case 'u': append_unsigned(out, spec, stars, c, args); return;
+        case 'f':
+            if (length_is(c, "L"))
+                append_value(out, spec, stars, va_arg(*args, long double));
+            else
+                append_value(out, spec, stars, va_arg(*args, double));
+            return;
+        case 'p': append_value(out, spec, stars, va_arg(*args, void *)); return;
+        case 'n': (void)va_arg(*args, void *); return;  // no message counts what it wrote
+        case 'm':
+            errno = saved_errno;
+            append_value(out, spec, stars, 0);  // takes no argument; the 0 is passed over
+            return;
+        case 'c':
+        case 'C':
+            if (wide)
+                append_value(text, spec, stars, static_cast<wint_t>(va_arg(*args, int)));  // passed promoted
+            else
+                append_value(text, spec, stars, va_arg(*args, int));
+            break;
+        default:  // 's', 'S'
+            if (wide)
+                append_value(text, spec, stars, va_arg(*args, const wchar_t *));
+            else
+                append_value(text, spec, stars, va_arg(*args, const char *));
+    }
+    out += escaped_for_terminal(text);
+}
+
+// `format` formatted with `args`. False when the format is malformed.
+bool format_message(std::string &out, const char *format, va_list args) {
+    const int saved_errno = errno;
+    va_list taken;
+    va_copy(taken, args);
+    bool formed = true;
+    std::string spec;
+    for (const char *p = format; *p != '\0' && formed;) {
+        if (p[0] != '%') {
+            const char *next = std::strchr(p, '%');
+            const size_t length = next != nullptr ? static_cast<size_t>(next - p) : std::strlen(p);
+            out.append(p, length);
+            p += length;
+        } else if (p[1] == '%') {
+            out += '%';
+            p += 2;
+        } else {
+            const char *start = p;
+            vx_catalog::Conversion conversion;
+            formed = vx_catalog::read_conversion(p, conversion);
+            if (formed) {
+                spec.assign(start, static_cast<size_t>(p - start));
+                append_conversion(out, spec.c_str(), conversion, &taken, saved_errno);
+            }
+        }
+    }
+    va_end(taken);
+    return formed;
+}
+
 // Formats `format` with `args` behind the severity's prefix and writes it in one piece.
 int emit_v(int severity, const char *format, va_list args) {
-    const std::string prefix = prefix_for(severity);
-    char local[kStackBuffer];
-    va_list again;
-    va_copy(again, args);
-    const int needed = std::vsnprintf(local, sizeof local, format, args);
-    if (needed < 0) {
-        va_end(again);
-        return 1;
-    }
-    if (needed == 0) {
-        va_end(again);
-        return 0;
-    }
-    const size_t text_length = static_cast<size_t>(needed);
-    const size_t total = prefix.size() + text_length;
-    int result;
-    if (total < sizeof local) {
-        // The text is already here: move it behind the prefix.
-        std::memmove(local + prefix.size(), local, text_length);
-        std::memcpy(local, prefix.data(), prefix.size());
-        result = write_all(stream_for(severity), local, total);
-    } else {
-        char *buffer = static_cast<char *>(std::malloc(total + 1));
-        if (buffer == nullptr) {
-            va_end(again);
-            return 1;
-        }
-        std::memcpy(buffer, prefix.data(), prefix.size());
-        std::vsnprintf(buffer + prefix.size(), text_length + 1, format, again);
-        result = write_all(stream_for(severity), buffer, total);
-        std::free(buffer);
-    }
-    va_end(again);
-    return result;
+    std::string message = prefix_for(severity);
+    const size_t prefix_length = message.size();
+    if (!format_message(message, format, args)) return 1;
+    if (message.size() == prefix_length) return 0;
+    return write_all(stream_for(severity), message.data(), message.size());
+}
+
+// A text of a table that takes no arguments, behind the severity's prefix.
+int emit_as_it_stands(int severity, const char *text) {
+    const std::string message = prefix_for(severity) + text;
+    return write_all(stream_for(severity), message.data(), message.size());
 }
 
 int emit(int severity, const char *format, ...) {
@@ -242,7 +389,7 @@ int imsg_print_shared(int severity, const char *facility, const msg_table_t *tab
     if (text == nullptr) return report_missing(table, index);
     text = localized(table, index, text);
     // No arguments come with it, so the text is printed as it stands, never as a format.
-    return emit(severity, "%s", text);
+    return emit_as_it_stands(severity, text);
 }
 
 int imsg_sprintf(char *buffer, const char *format, int index, ...) {

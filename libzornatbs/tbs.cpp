@@ -11,7 +11,7 @@
 namespace {
 
 constexpr uint16_t kSetNumber = 12;
-constexpr uint16_t kMessageCount = 102;
+constexpr uint16_t kMessageCount = 103;
 
 // Messages the family's libraries print by index; every other index keeps its place
 // with a plain text that takes no argument.
@@ -21,6 +21,9 @@ constexpr const char *kNotANumber = "Not a number: \"%s\"\n";
 constexpr const char *kUnexpectedOperand = "Unexpected argument: \"%s\"\n";
 constexpr const char *kUnhandledFlag = "This command does not handle one of the flags it was given.\n";
 constexpr const char *kCommentValueMissing = "The -c or -cfile flag needs a value: the comment or its file name.\n";
+constexpr const char *kScriptPathTooLong =
+    "The path of script \"%s\" in the product script directory (VX_SCRIPT_DIR) would be longer than %d bytes; "
+    "the script was not run.\n";
 
 struct Catalog {
     const char *texts[kMessageCount];
@@ -38,6 +41,7 @@ constexpr Catalog make_catalog() {
     catalog.texts[TBS_MSG_UNEXPECTED_OPERAND] = kUnexpectedOperand;
     catalog.texts[TBS_MSG_UNHANDLED_FLAG] = kUnhandledFlag;
     catalog.texts[TBS_MSG_COMMENT_REQUIRED] = kCommentValueMissing;
+    catalog.texts[TBS_MSG_SCRIPT_PATH_TOO_LONG] = kScriptPathTooLong;
     return catalog;
 }
 
@@ -77,9 +81,14 @@ char *tbs_product_script_dir(char *buffer, const char *script_name) {
     } else if (kBackslashFolders && dir.find('\\') != std::string_view::npos) {
         separator = "\\";
     }
-    // snprintf truncates within the buffer and always terminates it.
-    std::snprintf(buffer, TBS_SCRIPT_PATH_MAX, "%.*s%s%s", static_cast<int>(dir.size()), dir.data(), separator,
-                  script_name != nullptr ? script_name : "");
+    const char *name = script_name != nullptr ? script_name : "";
+    // A path cut short would name another program: one that does not fit is refused.
+    const int needed = std::snprintf(buffer, TBS_SCRIPT_PATH_MAX, "%.*s%s%s", static_cast<int>(dir.size()), dir.data(),
+                                     separator, name);
+    if (needed < 0 || needed >= TBS_SCRIPT_PATH_MAX) {
+        buffer[0] = '\0';
+        return nullptr;
+    }
     return buffer;
 }
 

@@ -7,6 +7,7 @@
 #include "libzornacmdsyn.h"
 #include "vexar_complete.h"
 #include "vexar_filenames.h"
+#include "vexar_password.h"
 #include "vexar_words.h"
 
 #if VX_HAVE_LIBEDIT
@@ -22,21 +23,6 @@
 #endif
 
 namespace vexar {
-namespace {
-
-// The shortest abbreviation of -password any command accepts.
-constexpr std::string_view kPasswordFlagStart = "-pas";
-
-}  // namespace
-
-bool holds_password(std::string_view line) {
-    const SplitLine split = split_words(line);
-    // A line that cannot be split is judged by its text.
-    if (split.error != SplitError::none) return line.find(kPasswordFlagStart) != std::string_view::npos;
-    for (const std::string &word : split.words)
-        if (std::string_view(word).substr(0, kPasswordFlagStart.size()) == kPasswordFlagStart) return true;
-    return false;
-}
 
 #if VX_HAVE_LIBEDIT
 

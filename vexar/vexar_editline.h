@@ -15,13 +15,9 @@ bool line_editing_available();
 
 // Reads lines from `input` (a terminal) with editing, prompting on `output` (a
 // terminal), and hands each to `run`, without its newline, until the end of input or
-// until quit or exit was run. Lines that hold a password flag (any abbreviation of
-// -password) are run but never kept in the history.
+// until quit or exit was run. Lines that hold a password flag (holds_password) are
+// run but never kept in the history.
 void run_edited_session(std::FILE *input, std::FILE *output, const std::function<void(std::string_view)> &run);
-
-// True when a line must stay out of the history: one of its words begins with "-pas",
-// the shortest abbreviation of -password (or the line cannot be split and holds it).
-bool holds_password(std::string_view line);
 
 }  // namespace vexar
 

@@ -26,13 +26,26 @@ std::string escaped(const std::string &name) {
     return typed;
 }
 
+// A word beginning with "@" names an argument file, and one beginning with "@@" stands
+// for itself less the first "@": the path a word names, with that "@" taken off.
+std::string path_of(const std::string &word) { return !word.empty() && word[0] == '@' ? word.substr(1) : word; }
+
+// The word that names `path` as the word `current` does: an argument file after "@",
+// and a path beginning with "@" with another "@" before it, so that it is not read as
+// one ("@@notes" for the file "@notes").
+std::string word_for(const std::string &current, const std::string &path) {
+    const bool at_word = !current.empty() && current[0] == '@';
+    return at_word || (!path.empty() && path[0] == '@') ? "@" + path : path;
+}
+
 }  // namespace
 
 std::vector<std::string> operand_completions(const std::vector<std::string> &before, const std::string &current) {
     if (!is_operand(before, current)) return {};
-    const std::size_t slash = current.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : current.substr(0, slash + 1);
-    const std::string start = current.substr(folder.size());
+    const std::string path = path_of(current);
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string start = path.substr(folder.size());
     DIR *listing = opendir(folder.empty() ? "." : folder.c_str());
     if (listing == nullptr) return {};
     std::vector<std::string> found;
@@ -42,7 +55,7 @@ std::vector<std::string> operand_completions(const std::vector<std::string> &bef
         if (name[0] == '.' && (start.empty() || start[0] != '.')) continue;
         struct stat info {};
         const bool is_folder = stat((folder + name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-        found.push_back(folder + escaped(name) + (is_folder ? "/" : ""));
+        found.push_back(word_for(current, folder + escaped(name) + (is_folder ? "/" : "")));
     }
     closedir(listing);
     std::sort(found.begin(), found.end());

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "fakes/capture.h"
 #include "libzornatbs.h"
 #include "libzornavx_cmdsyn.h"
@@ -55,6 +58,22 @@ TEST(Apropos, UsageRequestWithEitherBit) {
         EXPECT_EQ(r.msgs, std::vector<std::string>{"P53"});
         EXPECT_EQ(r.command, "");
     }
+}
+
+// A script directory too long for the script's path runs nothing, rather than a path
+// cut short that names another program.
+TEST(Apropos, AScriptPathThatDoesNotFitIsRefused) {
+    const char *before = std::getenv("VX_SCRIPT_DIR");
+    const std::string kept = before != nullptr ? before : "";
+    setenv("VX_SCRIPT_DIR", ("/" + std::string(TBS_SCRIPT_PATH_MAX, 'd')).c_str(), 1);
+    const auto r = vxtest::run(vx_cmdsyn_apropos, {"replica"});
+    if (before != nullptr)
+        setenv("VX_SCRIPT_DIR", kept.c_str(), 1);
+    else
+        unsetenv("VX_SCRIPT_DIR");
+    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
+    EXPECT_EQ(r.msgs, std::vector<std::string>{"Etbs102(vexiapropos)"});
+    EXPECT_EQ(r.command, "");
 }
 
 TEST(Apropos, CommandStatusIsPassedThrough) {

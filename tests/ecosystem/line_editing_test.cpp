@@ -277,6 +277,28 @@ TEST_F(LineEditingFileNames, TabCompletesOperandsFromTheFiles) {
     EXPECT_EQ(terminal.Finish(), 0);
 }
 
+// A word beginning with "@" reads an argument file: a file whose name begins with "@"
+// is completed as "@@name", the word that stands for that name; after "@", Tab
+// completes the argument file's name.
+TEST_F(LineEditingFileNames, NamesBeginningWithAnAtAreCompletedAsThemselves) {
+    Write("at/@notes", "from_notes\n");
+    Write("list.txt", "from_list\n");
+    Terminal terminal(Path());
+    ASSERT_TRUE(terminal.Started());
+    const TypedLine lines[] = {
+        {"cd " + Path() + "\r", ""},  // the next prompt comes once it ran
+        {"lspacket @l\t\r", LspacketRecordPart("from_list", 0, 0)},
+        {"cd at\r", ""},
+        {"lspacket \t\r", LspacketRecordPart("@notes", 0, 0)},
+        {"lspacket @@\t\r", LspacketRecordPart("@notes", 0, 0)},
+    };
+    for (const TypedLine &line : lines)
+        ASSERT_TRUE(terminal.Line(line.keys, line.expect)) << "waiting for " << line.expect << " in\n"
+                                                           << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+}
+
 // ---- History ------------------------------------------------------------------------
 
 class LineEditingHistory : public ScratchTest {};
@@ -328,6 +350,13 @@ const PasswordCase kPasswords[] = {
     {"quoted_flag", "lspacket '-pass' s3cret\r", "Unrecognized option \"-pass\""},
     {"unknown_command_with_password", "bogus -password s3cret\r", "Unrecognized command"},
     {"line_that_cannot_be_split", "chsetting -pas 's3cret\r", "Missing closing single quote"},
+    // Whatever the case, the dashes or a value joined by "=", as far as its shortest
+    // spelling the word names the password flag.
+    {"double_dash", "chsetting -site -rgy h --password s3cret x=1\r", "did you mean -password?"},
+    {"upper_case", "chsetting -site -rgy h -PASSWORD s3cret x=1\r", "Unrecognized option \"-PASSWORD\""},
+    {"value_joined_by_equals", "chsetting -site -rgy h -Pas=s3cret x=1\r", "Unrecognized option \"-Pas=...\""},
+    {"without_dash", "lspacket Password s3cret\r", R"("packets":["Password","s3cret"])"},
+    {"line_that_cannot_be_split_upper_case", "chsetting --PASS 's3cret\r", "Missing closing single quote"},
 };
 
 class LineEditingPassword : public ScratchTest, public testing::WithParamInterface<PasswordCase> {};

@@ -158,6 +158,23 @@ TEST(ClpFlags, AbbreviationsWithinTheSpecAreAcceptedOthersRefused) {
     });
 }
 
+// A value joined by "=" to a word that begins a flag's name, in any case and after any
+// number of dashes, is never shown: it may be a password typed in a form the parser
+// does not take. Any other word is shown whole.
+TEST(ClpFlags, AValueJoinedToAFlagNameIsNeverShown) {
+    check_lines({
+        {{"-options=secret"}, "REJECTED", "Unrecognized option \"-options=...\"; did you mean -options?\n"},
+        {{"--long=secret"}, "REJECTED", "Unrecognized option \"--long=...\"\n"},
+        {{"-STG=secret"}, "REJECTED", "Unrecognized option \"-STG=...\"\n"},
+        {{"-end=a=b"}, "REJECTED", "Unrecognized option \"-end=...\"\n"},
+        {{"-long", "-cfile=x"}, "long REJECTED", "Unrecognized option \"-cfile=...\"; did you mean -cfile?\n"},
+        // Not the beginning of a flag's name: the word is shown as typed.
+        {{"-x=secret"}, "REJECTED", "Unrecognized option \"-x=secret\"\n"},
+        {{"-longest=1"}, "REJECTED", "Unrecognized option \"-longest=1\"; did you mean -long?\n"},
+        {{"-=secret"}, "REJECTED", "Unrecognized option \"-=secret\"\n"},
+    });
+}
+
 // A word that begins full names but stops before their shortest spellings is told so,
 // naming every flag it begins; one that begins none gets the nearest name instead.
 TEST(ClpFlags, AWordShorterThanTheShortestSpellingIsToldSo) {
@@ -251,7 +268,8 @@ TEST(ClpOperands, OperandsComeAfterTheFlagsInTheirOrder) {
         {{"-", "-long", "-"}, "long | <-> <->"},
         {{"", "-long", ""}, "long | <> <>"},
         {{"\xff\xfe", "-long", "\xc3("}, "long | <\xff\xfe> <\xc3(>"},
-        {{"-\xc3"}, "REJECTED", "Unrecognized option \"-\xc3\"\n"},
+        // A byte that is no UTF-8 is shown escaped, as every control character of a word.
+        {{"-\xc3"}, "REJECTED", "Unrecognized option \"-\\xc3\"\n"},
     });
 }
 

@@ -88,6 +88,54 @@ TEST_F(Imsg, CallerTextsAreArgumentsNeverFormats) {
     EXPECT_EQ(format.err, "internal error: Unrecognized option \"%s%n%x%%\"\n");
 }
 
+// The words a message shows come from input: none reaches the terminal as a control
+// sequence. C0 controls but the tab, DEL and bytes that are no UTF-8 are shown as
+// "\x1b", the C1 controls as "\u009b"; the message's own text, other characters and
+// every other conversion are printed as they are.
+TEST_F(Imsg, ControlCharactersOfArgumentsAreShownEscaped) {
+    struct Case {
+        const char *label;
+        std::string word;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"title_and_clear_screen", "\x1b]0;TITLE\a\x1b[2J", "\\x1b]0;TITLE\\x07\\x1b[2J"},
+        {"line_end_and_return", "a\nb\rc", "a\\x0ab\\x0dc"},
+        {"tab_kept", "a\tb", "a\tb"},
+        {"delete", "a\x7f", "a\\x7f"},
+        {"c1_control_sequence_introducer",
+         "\xc2\x9b"
+         "31m",
+         "\\u009b31m"},
+        {"c1_bounds", "\xc2\x80\xc2\x9f", "\\u0080\\u009f"},
+        {"no_break_space_kept",
+         "a\xc2\xa0"
+         "b",
+         "a\xc2\xa0"
+         "b"},
+        {"utf8_kept", "caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x98\x80", "caf\xc3\xa9 \xe6\x97\xa5 \xf0\x9f\x98\x80"},
+        {"lone_c1_byte",
+         "\x9b"
+         "2J",
+         "\\x9b2J"},
+        {"not_utf8", "a\xff\xfe", "a\\xff\\xfe"},
+        {"sequence_cut_short", "\xe2\x82", "\\xe2\\x82"},
+        {"encoded_surrogate", "\xed\xa0\x80", "\\xed\\xa0\\x80"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        const Output catalog = capture([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, c.word.c_str()); });
+        EXPECT_EQ(catalog.err, "Unknown thing \"" + c.shown + "\"\n");
+        const Output plain = capture([&] { imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, c.word.c_str()); });
+        EXPECT_EQ(plain.out, c.shown + "\n");
+    }
+    const Output other = capture([] {
+        imsg_print(IMSG_SEV_PLAIN, "[%c][%-4s][%.2s][%3d][%*s][%lu][%%]\n", IMSG_FORMAT_INDEX, '\x1b', "\x07", "ab\x1b",
+                   -5, 3, "x", 42ul);
+    });
+    EXPECT_EQ(other.out, "[\\x1b][\\x07   ][ab][ -5][  x][42][%]\n");
+}
+
 TEST_F(Imsg, MissingMessagesReportAnInternalErrorNamingTheIndex) {
     struct Case {
         const msg_table_t *table;

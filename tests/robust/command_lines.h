@@ -62,6 +62,7 @@ inline int CountOf(const std::string &text, const std::string &needle) {
 struct HostileText {
     const char *name;
     std::string text;
+    std::string shown;  // as a message shows it: control characters and bytes that are no UTF-8 escaped
 };
 
 // Test names say which text; the text itself may be 100 KiB of bytes that are no text.
@@ -77,11 +78,13 @@ inline std::string LongWord(size_t bytes) {
 
 inline std::vector<HostileText> HostileTexts() {
     return {
-        {"format_directives", "%s%n%x%p%%%99999999d"},
-        {"non_ascii", "v\xC3\xA9hicule-\xE4\xB8\xAD\xE6\x96\x87-\xF0\x9F\x98\x80"},
-        {"invalid_utf8", "\xFF\xFE\xC3(\x80\xED\xA0\x80\xF8\x88\x80\x80\x80"},
-        {"control_characters", "a\x01\x07\x1B[2J\rb"},
-        {"word_of_100_kib", LongWord(100 * 1024)},
+        {"format_directives", "%s%n%x%p%%%99999999d", "%s%n%x%p%%%99999999d"},
+        {"non_ascii", "v\xC3\xA9hicule-\xE4\xB8\xAD\xE6\x96\x87-\xF0\x9F\x98\x80",
+         "v\xC3\xA9hicule-\xE4\xB8\xAD\xE6\x96\x87-\xF0\x9F\x98\x80"},
+        {"invalid_utf8", "\xFF\xFE\xC3(\x80\xED\xA0\x80\xF8\x88\x80\x80\x80",
+         "\\xff\\xfe\\xc3(\\x80\\xed\\xa0\\x80\\xf8\\x88\\x80\\x80\\x80"},
+        {"control_characters", "a\x01\x07\x1B[2J\rb", "a\\x01\\x07\\x1b[2J\\x0db"},
+        {"word_of_100_kib", LongWord(100 * 1024), LongWord(100 * 1024)},
     };
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cmdsyn_help_root.h"
 #include "libzornacmdsyn.h"
 #include "standin_support.h"
 
@@ -255,6 +256,32 @@ TEST(ManHelpRoot, LooksBesideTheProgramWithoutAHelpRoot) {
     EXPECT_NE(output.err.find("looked for " + expected + " and " + expected + ".txt"), std::string::npos) << output.err;
 }
 #endif
+
+// The help root: VX_HELP_ROOT, else the tool's data folder beside the running
+// program; nothing when neither is known, never the working folder.
+TEST(ManHelpRoot, TheConfiguredRootElseTheDataFolderElseNone) {
+    struct Case {
+        const char *label;
+        const char *configured;
+        std::string program_folder;
+        const char *tool;
+        std::string root;
+    };
+    const std::string data = "/opt/vexar/bin/" + std::string(VX_PROGRAM_TO_DATA) + "/vexar";
+    const Case cases[] = {
+        {"configured", "/srv/pages", "/opt/vexar/bin/", "vexar", "/srv/pages"},
+        {"configured_without_program_folder", "/srv/pages", "", "vexar", "/srv/pages"},
+        {"beside_the_program", nullptr, "/opt/vexar/bin/", "vexar", data},
+        {"configured_empty_is_unset", "", "/opt/vexar/bin/", "vexar", data},
+        {"program_folder_unknown", nullptr, "", "vexar", ""},
+        {"program_folder_unknown_configured_empty", "", "", "vexar", ""},
+        {"no_tool_name", nullptr, "/opt/vexar/bin/", "", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(zornacmdsyn::help_root(c.configured, c.program_folder, c.tool), c.root);
+    }
+}
 
 TEST_F(ManTest, RefusesUnknownWordsAndMissingWords) {
     const Output unknown = man({"bogus"});

@@ -29,8 +29,8 @@ TEST(TbsTable, NamesItsCatalog) {
     for (uint16_t i = 1; i < table->count; ++i) EXPECT_GT(table->numbers[i], table->numbers[i - 1]) << i;
 }
 
-// 98 and 99 take the offending word; every other text is printed as it stands, so a
-// stray conversion would read an argument that was never passed.
+// 98 and 99 take the offending word, 102 a script's name and the longest path; every other text is printed as it
+// stands, so a stray conversion would read an argument that was never passed.
 TEST(TbsTable, OnlyTheWordMessagesTakeAnArgument) {
     const msg_table_t *table = _tbs_cmsg_tbs_msg_table_adr();
     for (int i = 0; i < table->count; ++i) {
@@ -39,15 +39,19 @@ TEST(TbsTable, OnlyTheWordMessagesTakeAnArgument) {
         EXPECT_FALSE(text.empty()) << i;
         EXPECT_EQ(text.back(), '\n') << i;
         const bool takes_word = i == TBS_MSG_NOT_A_NUMBER || i == TBS_MSG_UNEXPECTED_OPERAND;
-        EXPECT_EQ(count_of(text, "%"), takes_word ? 1 : 0) << i << ": " << text;
-        EXPECT_EQ(count_of(text, "%s"), takes_word ? 1 : 0) << i << ": " << text;
+        const bool takes_name_and_length = i == TBS_MSG_SCRIPT_PATH_TOO_LONG;
+        EXPECT_EQ(count_of(text, "%"), takes_word ? 1 : takes_name_and_length ? 2 : 0) << i << ": " << text;
+        EXPECT_EQ(count_of(text, "%s"), takes_word || takes_name_and_length ? 1 : 0) << i << ": " << text;
+        if (takes_name_and_length) {
+            EXPECT_LT(text.find("%s"), text.find("%d")) << text;
+        }
     }
 }
 
 TEST(TbsTable, UsedMessagesAreTheirOwn) {
     const msg_table_t *table = _tbs_cmsg_tbs_msg_table_adr();
-    const int used[] = {TBS_MSG_NO_MEMORY, TBS_MSG_NOT_A_NUMBER, TBS_MSG_UNEXPECTED_OPERAND, TBS_MSG_UNHANDLED_FLAG,
-                        TBS_MSG_COMMENT_REQUIRED};
+    const int used[] = {TBS_MSG_NO_MEMORY,      TBS_MSG_NOT_A_NUMBER,     TBS_MSG_UNEXPECTED_OPERAND,
+                        TBS_MSG_UNHANDLED_FLAG, TBS_MSG_COMMENT_REQUIRED, TBS_MSG_SCRIPT_PATH_TOO_LONG};
     for (int a : used) {
         EXPECT_STRNE(table->texts[a], table->texts[0]) << a << " holds the text of an unused index";
         for (int b : used) {
@@ -94,25 +98,38 @@ INSTANTIATE_TEST_SUITE_P(
                     ScriptCase{"Root", "/", "x", "/x"}, ScriptCase{"NoName", "/srv", nullptr, "/srv/"}),
     [](const testing::TestParamInfo<ScriptCase> &info) { return std::string(info.param.name); });
 
-// A name far longer than the buffer is cut at its end: nothing is written past the
-// buffer and the text is terminated.
-TEST(ScriptDirTruncationTest, TruncatesWithinTheBuffer) {
-    EnvGuard env("VX_SCRIPT_DIR", "/srv/tools");
-    const std::string long_name(5000, 'n');
-    std::vector<char> memory(TBS_SCRIPT_PATH_MAX + 64, '#');
-    char *buffer = tbs_product_script_dir(memory.data(), long_name.c_str());
-    ASSERT_EQ(buffer, memory.data());
-    EXPECT_EQ(std::strlen(buffer), size_t{TBS_SCRIPT_PATH_MAX - 1});
-    EXPECT_EQ(std::string(buffer).rfind("/srv/tools/nnn", 0), 0u);
-    for (size_t i = TBS_SCRIPT_PATH_MAX; i < memory.size(); ++i) ASSERT_EQ(memory[i], '#') << "written at " << i;
-}
-
-TEST(ScriptDirTruncationTest, TruncatesALongDirectory) {
-    EnvGuard env("VX_SCRIPT_DIR", "/" + std::string(3000, 'd'));
-    std::vector<char> memory(TBS_SCRIPT_PATH_MAX + 64, '#');
-    tbs_product_script_dir(memory.data(), "vexiapropos");
-    EXPECT_EQ(std::strlen(memory.data()), size_t{TBS_SCRIPT_PATH_MAX - 1});
-    EXPECT_EQ(memory[TBS_SCRIPT_PATH_MAX], '#');
+// A path that does not fit the buffer is never cut (a shorter path names another
+// program): the buffer is left empty, nothing is written past it, and NULL says so.
+// One that just fits is written whole.
+TEST(ScriptDirLengthTest, APathThatDoesNotFitIsRefusedNotCut) {
+    struct Case {
+        const char *label;
+        std::string dir;
+        std::string name;
+        bool fits;
+    };
+    const std::string just_fitting_name(TBS_SCRIPT_PATH_MAX - 1 - std::strlen("/srv/"), 'n');
+    const Case cases[] = {
+        {"long_name", "/srv/tools", std::string(5000, 'n'), false},
+        {"long_directory", "/" + std::string(3000, 'd'), "vexiapropos", false},
+        {"directory_one_past", "/" + std::string(TBS_SCRIPT_PATH_MAX - 2, 'd'), "vexiapropos", false},
+        {"path_one_past", "/srv", just_fitting_name + "n", false},
+        {"path_just_fits", "/srv", just_fitting_name, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        EnvGuard env("VX_SCRIPT_DIR", c.dir);
+        std::vector<char> memory(TBS_SCRIPT_PATH_MAX + 64, '#');
+        const char *path = tbs_product_script_dir(memory.data(), c.name.c_str());
+        for (size_t i = TBS_SCRIPT_PATH_MAX; i < memory.size(); ++i) ASSERT_EQ(memory[i], '#') << "written at " << i;
+        if (c.fits) {
+            ASSERT_EQ(path, memory.data());
+            EXPECT_EQ(std::string(path), c.dir + "/" + c.name);
+        } else {
+            EXPECT_EQ(path, nullptr);
+            EXPECT_STREQ(memory.data(), "") << "no part of a path is left to be run";
+        }
+    }
 }
 
 TEST(StatusText, KnownAndUnknownStatuses) {

@@ -101,7 +101,7 @@ TEST_P(ToolHostileValue, PrintsAsAnOrdinaryWordDoes) {
         const ProcessResult r = RunVexar(hostile_words);
         ++runs;
         EXPECT_EQ(r.status, plain.status);
-        EXPECT_EQ(r.err, ReplaceAll(plain.err, kPlain, hostile));
+        EXPECT_EQ(r.err, ReplaceAll(plain.err, kPlain, GetParam().shown));
         EXPECT_EQ(r.out, ReplaceAll(plain.out, InRecord(kPlain), InRecord(hostile)));
         // Each word stands once in the record and at most once in a message or two.
         EXPECT_LE(CountOf(plain.out + plain.err, kPlain), static_cast<int>(ValuePositions(line.words).size()) + 2);
@@ -165,7 +165,7 @@ const ExactCase kExact[] = {
      "",
      Unrecognized("l\xC3\xA9spacket") + "The most similar command is \"lspacket\".\n"},
 #if !defined(_WIN32)  // a Windows command line holds no bytes that are not UTF-8
-    {"invalid_utf8_command_word", {"\xFF\xFE"}, 2, "", Unrecognized("\xFF\xFE")},
+    {"invalid_utf8_command_word", {"\xFF\xFE"}, 2, "", Unrecognized("\\xff\\xfe")},
 #endif
     {"empty_command_word", {""}, 2, "", Unrecognized("")},
     {"format_operand", {"lspacket", "%s%n%x"}, 0, LspacketRecord(R"(["%s%n%x"])", 1), ""},
@@ -222,6 +222,54 @@ TEST_P(ToolHostileExact, EndsAsExpected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ToolHostileExact, testing::ValuesIn(kExact),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// ---- Terminal control sequences in words --------------------------------------------------
+
+// A word echoed in a message never reaches the terminal as a control sequence, from the
+// command line or from piped input: its control characters are shown escaped.
+struct EscapeCase {
+    const char *label;
+    Words args;
+    std::optional<std::string> piped;
+    std::string shown;  // the escaped word, as standard error shows it
+};
+
+const EscapeCase kEscapes[] = {
+    {"title_and_clear_screen_command_word", {"\x1b]0;TITLE\a\x1b[2J"}, std::nullopt, "\\x1b]0;TITLE\\x07\\x1b[2J"},
+    {"colour_in_a_flag", {"lspacket", "-\x1b[31mred"}, std::nullopt, "-\\x1b[31mred"},
+    {"c1_control_in_a_help_word",
+     {"help",
+      "\xc2\x9b"
+      "2J"},
+     std::nullopt,
+     "\\u009b2J"},
+#if !defined(_WIN32)  // a Windows command line holds no bytes that are not UTF-8
+    {"lone_c1_byte_in_a_flag",
+     {"lspacket",
+      "-\x9b"
+      "2J"},
+     std::nullopt,
+     "-\\x9b2J"},
+#endif
+    {"piped_command_word", {}, "\x1b]0;TITLE\a\x1b[2J\n", "\\x1b]0;TITLE\\x07\\x1b[2J"},
+    {"piped_flag_with_delete", {}, "lspacket -x\x7f\x08\n", "-x\\x7f\\x08"},
+};
+
+class ToolTerminalEscapes : public testing::TestWithParam<EscapeCase> {};
+
+TEST_P(ToolTerminalEscapes, WordsInMessagesAreEscaped) {
+    const EscapeCase &c = GetParam();
+    const ProcessResult r = RunVexar(c.args, c.piped);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("\"" + c.shown + "\""), std::string::npos) << r.err;
+    for (const char byte : r.err) {
+        const unsigned char b = static_cast<unsigned char>(byte);
+        EXPECT_TRUE(b == '\n' || (b >= 0x20 && b < 0x7f)) << "raw byte " << int{b} << " in: " << r.err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ToolTerminalEscapes, testing::ValuesIn(kEscapes),
                          [](const auto &info) { return std::string(info.param.label); });
 
 // ---- Big words and many words -----------------------------------------------------------

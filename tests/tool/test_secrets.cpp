@@ -63,6 +63,11 @@ const SecretCase kCases[] = {
     {"chsetting_password_then_unknown_flag", {"chsetting", "-site", "-password", kSecret, "-bogus", "a=1"}, 2},
     {"chsetting_password_then_missing_value", {"chsetting", "-site", "-password", kSecret, "-rgy"}, 2},
     {"chsetting_password_without_site", {"chsetting", "-password", kSecret, "a=1"}, 2},
+    // A value joined by "=" to the flag's name is refused without being shown.
+    {"chsetting_password_joined_by_equals",
+     {"chsetting", "-site", "-rgy", "h", std::string("-password=") + kSecret},
+     2},
+    {"mkreplica_password_joined_misspelt", With(kImport, {"-public", std::string("--PASSWORD=") + kSecret, "pkt"}), 2},
 };
 
 // The slot of a command is not filled yet when help says so.
