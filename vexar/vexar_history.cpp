@@ -170,7 +170,9 @@ std::string history_file_path() {
         print(IMSG_SEV_USAGE, ToolText::history_relative_home, printable(home).c_str());
         return std::string();
     }
-    const std::string path = std::string(home) + kHistoryName;
+    std::string_view folder(home);
+    while (folder.ends_with('/')) folder.remove_suffix(1);  // "/" itself leaves ""
+    const std::string path = std::string(folder) + kHistoryName;
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0) {
         if (errno == ENOENT) return path;  // none yet: the first save makes it
