@@ -194,12 +194,15 @@ void run_edited_session(std::FILE *input, std::FILE *output, const std::function
         // recalled and run again is not kept twice.
         const std::size_t last = kept.find_last_not_of(" \t");
         if (last != std::string::npos && !holds_password(kept)) {
-            unsaved.push_back(kept.substr(0, last + 1));
-            ed.history(past, &event, H_ENTER, unsaved.back().c_str());
+            const std::string entry = kept.substr(0, last + 1);
+            ed.history(past, &event, H_ENTER, entry.c_str());
             // Saved at once, so that a session that is killed keeps what it had; lines
             // a failed save could not keep go with the next one.
-            if (unsaved.size() > static_cast<std::size_t>(kHistorySize)) unsaved.erase(unsaved.begin());
-            if (!path.empty() && save_new_lines(ed, path, unsaved)) unsaved.clear();
+            if (!path.empty()) {
+                unsaved.push_back(entry);
+                if (unsaved.size() > static_cast<std::size_t>(kHistorySize)) unsaved.erase(unsaved.begin());
+                if (save_new_lines(ed, path, unsaved)) unsaved.clear();
+            }
         }
         run(kept);
     }
