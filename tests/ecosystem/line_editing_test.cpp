@@ -577,6 +577,11 @@ const InMemoryCase kInMemory[] = {
      [](const std::string &history) { return kInMemoryOnly + "\"" + history + "\" is a symbolic link.\n"; }},
     {"relative_home", [](const std::string &) {}, ".",
      [](const std::string &) { return kInMemoryOnly + "the home folder \".\" is not an absolute path.\n"; }},
+    // Control bytes of the home reach the terminal escaped, never as they are.
+    {"relative_home_with_control_bytes", [](const std::string &) {}, "rel\x1b]0;x\a\xff",
+     [](const std::string &) {
+         return kInMemoryOnly + "the home folder \"rel\\x1B]0;x\\x07\\xFF\" is not an absolute path.\n";
+     }},
     {"empty_home", [](const std::string &) {}, "",
      [](const std::string &) { return kInMemoryOnly + "HOME names no home folder.\n"; }},
 };
