@@ -7,6 +7,7 @@
 #include "libzornacmdsyn.h"
 #include "vexar_complete.h"
 #include "vexar_filenames.h"
+#include "vexar_history.h"
 #include "vexar_password.h"
 #include "vexar_words.h"
 
@@ -63,61 +64,24 @@ const LineEditor *line_editor() {
 }
 
 constexpr const char *kPrompt = "vexar> ";
-constexpr const char *kHistoryName = "/.vexar_history";
 constexpr int kHistorySize = 1000;
 
 const char *prompt_of(EditLine *) { return kPrompt; }
 
-// ~/.vexar_history; "" without a home, when the history stays in memory.
-std::string history_path() {
-    const char *home = std::getenv("HOME");
-    return home != nullptr && home[0] != '\0' ? std::string(home) + kHistoryName : std::string();
-}
-
-// ---- The history file ----------------------------------------------------------------
-//
-// ~/.vexar_history is read and written only as a regular file of its own: a symbolic link
-// there is never followed (neither read through nor written through), and anything else
-// that stands there is left alone. A new history is written beside it and renamed over
-// it, so that a crash or a full disk leaves the old one whole; a file the tool did not
-// create keeps the mode it had, one it creates is readable by the user only.
-
-void load_history(const LineEditor &ed, History *past, const std::string &path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return;  // none yet, or a link
-    struct stat info {};
-    HistEvent event;
-    // The file opened, not whatever stands at the path by now.
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        ed.history(past, &event, H_LOAD, ("/dev/fd/" + std::to_string(fd)).c_str());
-    close(fd);
-}
-
-bool save_history(const LineEditor &ed, History *past, const std::string &path) {
-    struct stat before {};
-    const bool existed = lstat(path.c_str(), &before) == 0;
-    if (existed && !S_ISREG(before.st_mode)) return false;
-    if (!existed && errno != ENOENT) return false;
-    std::string temporary = path + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());  // a new file, mode 0600
-    if (fd < 0) return false;
-    std::FILE *out = fdopen(fd, "w");
-    if (out == nullptr) {
-        close(fd);
-        unlink(temporary.c_str());
-        return false;
-    }
-    HistEvent event;
-    bool written = ed.history(past, &event, H_SAVE_FP, out) >= 0;
-    // The editor makes what it writes 0600; a history the user made keeps its mode.
-    if (existed) written = fchmod(fd, before.st_mode & 07777) == 0 && written;
-    written = std::fflush(out) == 0 && std::ferror(out) == 0 && fsync(fd) == 0 && written;
-    written = std::fclose(out) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+// Adds `lines`, this session's lines not saved yet, to the history file as it is now:
+// each session's lines are kept, in the order they were entered, up to the size limit.
+bool save_new_lines(const LineEditor &ed, const std::string &path, const std::vector<std::string> &lines) {
+    return save_history_file(path, [&](const char *current, std::FILE *out) {
+        History *merged = ed.history_init();
+        HistEvent event;
+        ed.history(merged, &event, H_SETSIZE, kHistorySize);
+        ed.history(merged, &event, H_SETUNIQUE, 1);
+        ed.history(merged, &event, H_LOAD, current);
+        for (const std::string &line : lines) ed.history(merged, &event, H_ENTER, line.c_str());
+        const bool written = ed.history(merged, &event, H_SAVE_FP, out) >= 0;
+        ed.history_end(merged);
+        return written;
+    });
 }
 
 std::string common_start(const std::vector<std::string> &candidates) {
@@ -177,8 +141,9 @@ void run_edited_session(std::FILE *input, std::FILE *output, const std::function
     HistEvent event;
     ed.history(past, &event, H_SETSIZE, kHistorySize);
     ed.history(past, &event, H_SETUNIQUE, 1);
-    const std::string path = history_path();
-    if (!path.empty()) load_history(ed, past, path);
+    const std::string path = history_file_path();
+    if (!path.empty()) read_history_file(path, [&](const char *file) { ed.history(past, &event, H_LOAD, file); });
+    std::vector<std::string> unsaved;
 
     ed.el_set(editor, EL_EDITOR, "emacs");
     ed.el_set(editor, EL_SIGNAL, 1);  // the terminal is restored when a signal ends the tool
@@ -215,9 +180,15 @@ void run_edited_session(std::FILE *input, std::FILE *output, const std::function
         // recalled and run again is not kept twice.
         const std::size_t last = kept.find_last_not_of(" \t");
         if (last != std::string::npos && !holds_password(kept)) {
-            ed.history(past, &event, H_ENTER, kept.substr(0, last + 1).c_str());
-            // Saved at once, so that a session that is killed keeps what it had.
-            if (!path.empty()) save_history(ed, past, path);
+            const std::string entry = kept.substr(0, last + 1);
+            ed.history(past, &event, H_ENTER, entry.c_str());
+            // Saved at once, so that a session that is killed keeps what it had; lines
+            // a failed save could not keep go with the next one.
+            if (!path.empty()) {
+                unsaved.push_back(entry);
+                if (unsaved.size() > static_cast<std::size_t>(kHistorySize)) unsaved.erase(unsaved.begin());
+                if (save_new_lines(ed, path, unsaved)) unsaved.clear();
+            }
         }
         run(kept);
     }

@@ -3,10 +3,12 @@
 // words and flags; the history is kept in ~/.vexar_history across sessions, without
 // any line that holds a password flag. Input from a pipe, or output to one, stays plain.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -39,6 +41,13 @@ struct TerminalSetup {
     // Files the tool writes cannot grow past this many bytes (-1: no limit), as on a
     // full disk.
     long long file_size_limit = -1;
+    // Past that limit a write fails (false: the signal ends a tool that does not handle
+    // it, as after `ulimit -f` in a shell).
+    bool size_limit_signal_ignored = true;
+    // The folder the tool starts in ("": the test's own).
+    std::string working_dir = "";
+    // Standard error goes to this file instead of the terminal ("": the terminal).
+    std::string errors_to = "";
     // The tool is killed at its first fork or clone when this is given.
     const NoProcessFilter *no_processes = nullptr;
 };
@@ -89,7 +98,13 @@ class Terminal {
                 const rlimit limit{static_cast<rlim_t>(setup.file_size_limit),
                                    static_cast<rlim_t>(setup.file_size_limit)};
                 setrlimit(RLIMIT_FSIZE, &limit);
-                signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the tool
+                signal(SIGXFSZ, setup.size_limit_signal_ignored ? SIG_IGN : SIG_DFL);
+            }
+            if (!setup.working_dir.empty() && chdir(setup.working_dir.c_str()) != 0) _exit(126);
+            if (!setup.errors_to.empty()) {
+                const int errors = open(setup.errors_to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                if (errors < 0 || dup2(errors, STDERR_FILENO) < 0) _exit(126);
+                close(errors);
             }
             if (setup.no_processes != nullptr && !setup.no_processes->install()) _exit(kFilterNotInstalled);
             execve(program, argv, envp.data());
@@ -486,6 +501,147 @@ TEST_F(HistoryFileHandling, AFailedWriteLeavesTheOldHistoryWhole) {
     for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(Path())) ++files;
     EXPECT_EQ(files, 1) << "nothing left beside the history";
 }
+
+// Past a file-size limit (as after `ulimit -f 4`, whose signal would end the tool) a save
+// only fails: the line runs, the session goes on, the old history stays whole and
+// nothing is left beside it.
+TEST_F(HistoryFileHandling, ASizeLimitOnlyFailsTheSave) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 330; ++i) lines.push_back("lspacket packet_number_" + std::to_string(i));
+    const std::string before = HistoryFile(lines);
+    ASSERT_GT(before.size(), 9000u);
+    Write(".vexar_history", before);
+    TerminalSetup limited;
+    limited.file_size_limit = 4096;
+    limited.size_limit_signal_ignored = false;
+    RunSession(Path(), limited);
+    EXPECT_EQ(Read(".vexar_history"), before);
+    int files = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(Path())) ++files;
+    EXPECT_EQ(files, 1) << "nothing left beside the history";
+}
+
+// A root session in another user's home leaves that user a history they can still read.
+TEST_F(HistoryFileHandling, KeepsTheOwnerOfTheFileItReplaces) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    constexpr uid_t kOtherUser = 65534;
+    constexpr gid_t kOtherGroup = 65534;
+    const std::string history = Write(".vexar_history", HistoryFile({"lspacket older"}));
+    ASSERT_EQ(chown(history.c_str(), kOtherUser, kOtherGroup), 0);
+    ASSERT_EQ(chmod(history.c_str(), 0640), 0);
+    RunSession(Path());
+    struct stat info {};
+    ASSERT_EQ(lstat(history.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kOtherUser);
+    EXPECT_EQ(info.st_gid, kOtherGroup);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_NE(Read(".vexar_history").find("fresh"), std::string::npos) << Read(".vexar_history");
+}
+
+// Two sessions with the same home, their lines alternating in time: the file keeps
+// every line of both in the order they were entered, and no more than the last 1000.
+TEST_F(HistoryFileHandling, TwoSessionsAtOnceKeepEveryLineInOrder) {
+    std::vector<std::string> entered;
+    for (int i = 0; i < 990; ++i) entered.push_back("lspacket older_" + std::to_string(i));
+    Write(".vexar_history", HistoryFile(entered));
+    Terminal first(Path());
+    Terminal second(Path());
+    ASSERT_TRUE(first.Started() && second.Started());
+    for (int i = 0; i < 20; ++i) {
+        for (Terminal *session : {&first, &second}) {
+            const std::string name = (session == &first ? "first_" : "second_") + std::to_string(i);
+            ASSERT_TRUE(session->Line("lspacket " + name + "\r", LspacketRecordPart(name, 0, 0))) << session->Output();
+            entered.push_back("lspacket " + name);
+        }
+    }
+    for (Terminal *session : {&first, &second}) {
+        ASSERT_TRUE(session->Line("quit\r", "quit"));
+        EXPECT_EQ(session->Finish(), 0) << session->Output();
+    }
+    entered.push_back("quit");  // once: the second is the same line again
+    entered.erase(entered.begin(), entered.end() - 1000);
+    EXPECT_EQ(Read(".vexar_history"), HistoryFile(entered));
+}
+
+// A save that cannot have the lock (another session holds it) fails within a short
+// while: the line runs and the file is left as it was; the next save keeps that line
+// with its own.
+TEST_F(HistoryFileHandling, ASaveThatCannotLockFailsWithoutWaiting) {
+    const std::string history = Write(".vexar_history", HistoryFile({"lspacket older"}));
+    const int held = open(history.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    Terminal terminal(Path());
+    ASSERT_TRUE(terminal.Line("lspacket while_locked\r", LspacketRecordPart("while_locked", 0, 0)))
+        << terminal.Output();
+    EXPECT_EQ(Read(".vexar_history"), HistoryFile({"lspacket older"}));
+    close(held);
+    ASSERT_TRUE(terminal.Line("lspacket after\r", LspacketRecordPart("after", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+    EXPECT_EQ(Read(".vexar_history"),
+              HistoryFile({"lspacket older", "lspacket while_locked", "lspacket after", "quit"}));
+}
+
+// ---- History in memory only -----------------------------------------------------------
+
+// Where no history file can be kept, the session says so once on standard error, keeps
+// its lines in memory (Ctrl-P recalls them), and leaves what stands at the path, and
+// every folder cd reaches, without a history.
+struct InMemoryCase {
+    const char *label;
+    void (*prepare)(const std::string &history);  // puts something in the history's place
+    const char *home;                             // nullptr: the scratch folder
+    std::string (*note)(const std::string &history);
+};
+
+const std::string kInMemoryOnly = "The history stays in memory only: ";
+
+const InMemoryCase kInMemory[] = {
+    {"fifo", [](const std::string &history) { ASSERT_EQ(mkfifo(history.c_str(), 0600), 0); }, nullptr,
+     [](const std::string &history) { return kInMemoryOnly + "\"" + history + "\" is a FIFO.\n"; }},
+    {"folder", [](const std::string &history) { ASSERT_EQ(mkdir(history.c_str(), 0700), 0); }, nullptr,
+     [](const std::string &history) { return kInMemoryOnly + "\"" + history + "\" is a folder.\n"; }},
+    {"symbolic_link", [](const std::string &history) { ASSERT_EQ(symlink("elsewhere", history.c_str()), 0); }, nullptr,
+     [](const std::string &history) { return kInMemoryOnly + "\"" + history + "\" is a symbolic link.\n"; }},
+    {"relative_home", [](const std::string &) {}, ".",
+     [](const std::string &) { return kInMemoryOnly + "the home folder \".\" is not an absolute path.\n"; }},
+    // Control bytes of the home reach the terminal escaped, never as they are.
+    {"relative_home_with_control_bytes", [](const std::string &) {}, "rel\x1b]0;x\a\xff",
+     [](const std::string &) {
+         return kInMemoryOnly + "the home folder \"rel\\x1B]0;x\\x07\\xFF\" is not an absolute path.\n";
+     }},
+    {"empty_home", [](const std::string &) {}, "",
+     [](const std::string &) { return kInMemoryOnly + "HOME names no home folder.\n"; }},
+};
+
+void PrintTo(const InMemoryCase &c, std::ostream *out) { *out << c.label; }
+
+class HistoryInMemoryOnly : public ScratchTest, public testing::WithParamInterface<InMemoryCase> {};
+
+TEST_P(HistoryInMemoryOnly, SaysSoOnceAndKeepsLinesForTheSession) {
+    const InMemoryCase &c = GetParam();
+    const std::string history = Path(".vexar_history");
+    c.prepare(history);
+    const mode_t kind = ModeOf(history) & S_IFMT;
+    Write("sub/placeholder", "");
+    TerminalSetup setup;
+    setup.working_dir = Path();
+    setup.errors_to = Path("errors.txt");
+    Terminal terminal(c.home != nullptr ? c.home : Path(), setup);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.Line("cd sub\r", "cd sub")) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("lspacket one\r", LspacketRecordPart("one", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("\x10\r", LspacketRecordPart("one", 0, 0))) << "recalled: " << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0) << terminal.Output();
+    EXPECT_EQ(Read("errors.txt"), c.note(history));
+    EXPECT_EQ(ModeOf(history) & S_IFMT, kind) << "what stood there stays";
+    EXPECT_EQ(ModeOf(Path("sub/.vexar_history")), 0u) << "no history where cd went";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, HistoryInMemoryOnly, testing::ValuesIn(kInMemory),
+                         [](const auto &info) { return std::string(info.param.label); });
 
 // ---- Plain input ----------------------------------------------------------------------
 
