@@ -44,7 +44,13 @@ namespace vexar {
     X(most_similar_command, "The most similar command is \"%s\".\n")                                                 \
     X(most_similar_commands, "The most similar commands are:\n")                                                     \
     X(similar_command, "  %s\n")                                                                                     \
-    X(complete_usage, "Usage: vexar --complete-words | --complete-flags WORD | --complete WORD... CURRENT\n")
+    X(complete_usage, "Usage: vexar --complete-words | --complete-flags WORD | --complete WORD... CURRENT\n")        \
+    X(output_failed, "Cannot write to standard output: %s.\n")                                                       \
+    X(input_failed, "Cannot read standard input: %s.\n")                                                             \
+    X(line_too_long, "The line is longer than %s; it was not run, and standard input was not read further.\n")       \
+    X(words_too_large, "The words of the command line take more than %s; the command was not run.\n")                \
+    X(file_no_writer, "Cannot read argument file \"%s\": it is a pipe that no process writes to.\n")                 \
+    X(out_of_memory, "Out of memory; the tool stopped.\n")
 
 // The index of each text in tool_texts().
 enum class ToolText : int {
