@@ -220,17 +220,22 @@ std::string page_path(const char *tool_name, const char *help_dir, const char *p
     return path + (prefix != nullptr ? prefix : "") + name;
 }
 
+// Copies the page at `path` to standard output piece by piece (a page of any size takes
+// one buffer), ending it with a line end when it has none. False when there is no such
+// page; a failed write ends the copy, and standard output keeps its error for the tool.
 bool print_file(const std::string &path) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
     std::FILE *in = std::fopen(path.c_str(), "rb");
     if (in == nullptr) return false;
-    std::string page;
-    char buffer[8192];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) page.append(buffer, got);
+    char piece[8192];
+    char last = '\0';  // an empty page still prints its line end
+    for (size_t got; (got = std::fread(piece, 1, sizeof piece, in)) > 0;) {
+        if (std::fwrite(piece, 1, got, stdout) != got) break;
+        last = piece[got - 1];
+    }
     std::fclose(in);
-    if (page.empty() || page.back() != '\n') page.push_back('\n');
-    std::fwrite(page.data(), 1, page.size(), stdout);
+    if (last != '\n') std::fputc('\n', stdout);
     std::fflush(stdout);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <new>
 #include <string>
 #include <utility>
 
@@ -32,36 +33,59 @@ void report_malformed_status(const char *text) {
 
 }  // namespace
 
-RecordWriter::RecordWriter(const char *command) : record_(nlohmann::ordered_json::object()) {
-    record_["command"] = command;
+constexpr const char *kOutOfMemory = "Out of memory: the record could not be written.\n";
+
+template <class AppendValue>
+RecordWriter &RecordWriter::field(const char *name, AppendValue append_value) {
+    if (out_of_memory_) return *this;
+    try {
+        line_ += line_.empty() ? '{' : ',';
+        vx_json::append_string(line_, name);
+        line_ += ':';
+        append_value(line_);
+    } catch (const std::bad_alloc &) {
+        out_of_memory_ = true;
+        std::string().swap(line_);
+    }
+    return *this;
 }
 
+namespace {
+void append_text_or_null(std::string &out, const char *value) {
+    if (value != nullptr)
+        vx_json::append_string(out, value);
+    else
+        out += "null";
+}
+}  // namespace
+
+RecordWriter::RecordWriter(const char *command) { text("command", command); }
+
 RecordWriter &RecordWriter::text(const char *name, const char *value) {
-    record_[name] = value != nullptr ? nlohmann::ordered_json(value) : nlohmann::ordered_json(nullptr);
-    return *this;
+    return field(name, [value](std::string &out) { append_text_or_null(out, value); });
 }
 
 RecordWriter &RecordWriter::number(const char *name, int32_t value) {
-    record_[name] = value;
-    return *this;
+    return field(name, [value](std::string &out) { out += std::to_string(value); });
 }
 
 RecordWriter &RecordWriter::unsigned_number(const char *name, uint32_t value) {
-    record_[name] = value;
-    return *this;
+    return field(name, [value](std::string &out) { out += std::to_string(value); });
 }
 
 RecordWriter &RecordWriter::texts(const char *name, const char *const *list, int32_t count) {
-    if (list == nullptr) {
-        record_[name] = nullptr;
-        return *this;
-    }
-    nlohmann::ordered_json array = nlohmann::ordered_json::array();
-    for (int32_t i = 0; i < count; ++i) {
-        array.push_back(list[i] != nullptr ? nlohmann::ordered_json(list[i]) : nlohmann::ordered_json(nullptr));
-    }
-    record_[name] = std::move(array);
-    return *this;
+    return field(name, [list, count](std::string &out) {
+        if (list == nullptr) {
+            out += "null";
+            return;
+        }
+        out += '[';
+        for (int32_t i = 0; i < count; ++i) {
+            if (i != 0) out += ',';
+            append_text_or_null(out, list[i]);
+        }
+        out += ']';
+    });
 }
 
 RecordWriter &RecordWriter::password(const char *name, const char *value) {
@@ -75,20 +99,25 @@ RecordWriter &RecordWriter::comment_block(const cmd_comment_block_t &block) {
     return unsigned_number("comment_reserved", block.comment_reserved);
 }
 
-RecordWriter &RecordWriter::value(const char *name, nlohmann::ordered_json value) {
-    record_[name] = std::move(value);
-    return *this;
+RecordWriter &RecordWriter::value(const char *name, const std::function<nlohmann::ordered_json()> &build) {
+    return field(name, [&build](std::string &out) { vx_json::append_json(out, build()); });
 }
 
-std::string RecordWriter::line() const { return vx_json::line(record_); }
+std::string RecordWriter::line() const { return line_ + '}'; }
 
-int32_t RecordWriter::emit() const {
-    std::string out = line();
-    out.push_back('\n');
-    // One write, so that the line never interleaves with other output.
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
-    return command_status();
+int32_t RecordWriter::emit() {
+    if (!out_of_memory_) {
+        try {
+            line_ += "}\n";
+            // One write, so that the line never interleaves with other output.
+            std::fwrite(line_.data(), 1, line_.size(), stdout);
+            std::fflush(stdout);
+            return command_status();
+        } catch (const std::bad_alloc &) {
+        }
+    }
+    imsg_print(IMSG_SEV_ERROR, kOutOfMemory, IMSG_FORMAT_INDEX);
+    return kOutOfMemoryStatus;
 }
 
 int32_t command_status() {

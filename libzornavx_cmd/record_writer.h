@@ -16,17 +16,26 @@
 //   }
 //
 // Fields of a shape of their own (mkreplica's targets, chepoch's values) are built
-// with nlohmann::ordered_json and handed to value().
+// with nlohmann::ordered_json by a function handed to value().
+//
+// The line is written as the fields arrive, each text once, so that a record of many
+// operands takes about the bytes of its line. A field that finds no memory leaves the
+// record unwritten: emit() then reports it and returns kOutOfMemoryStatus, so that no
+// exception leaves an entry.
 #ifndef VX_CMD_RECORD_WRITER_H
 #define VX_CMD_RECORD_WRITER_H
 
 #include <cstdint>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "vx_cmd_args.h"
 
 namespace vx_cmd {
+
+// What an entry returns when its record could not be built for want of memory.
+constexpr int32_t kOutOfMemoryStatus = 1;
 
 class RecordWriter {
   public:
@@ -42,18 +51,25 @@ class RecordWriter {
     RecordWriter &password(const char *name, const char *value);
     // The four fields comment, comment_file, comment_kind, comment_reserved.
     RecordWriter &comment_block(const cmd_comment_block_t &block);
-    // Any other JSON value.
-    RecordWriter &value(const char *name, nlohmann::ordered_json value);
+    // Any other JSON value, as `build` makes it.
+    RecordWriter &value(const char *name, const std::function<nlohmann::ordered_json()> &build);
 
     // The record as one compact line, without the newline. A byte that is not part of
     // well-formed UTF-8 is written as the escape "\udc80".."\udcff" (U+DC00 + byte),
     // so that the value's bytes can be recovered exactly.
     std::string line() const;
-    // Prints the line and its newline on standard output; returns command_status().
-    int32_t emit() const;
+    // Prints the line and its newline on standard output; returns command_status(), or
+    // kOutOfMemoryStatus after saying so when the record could not be built.
+    int32_t emit();
 
   private:
-    nlohmann::ordered_json record_;
+    // Appends `,"name":` and what `append_value` adds; on running out of memory, drops
+    // the record and ignores every later field.
+    template <class AppendValue>
+    RecordWriter &field(const char *name, AppendValue append_value);
+
+    std::string line_;  // the record so far, without its closing brace
+    bool out_of_memory_ = false;
 };
 
 // The status the entries return: VX_CMD_STATUS as a decimal 32-bit number, else 0. A

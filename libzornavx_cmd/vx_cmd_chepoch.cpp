@@ -20,7 +20,7 @@ extern "C" int32_t vx_cmd_chepoch(const vx_chepoch_args_t *args) {
     record.number("force", args->force);
     record.text("epoch_row", args->epoch_row);
     record.texts("epoch_names", args->epoch_names, args->epoch_count);
-    record.value("epoch_values", epoch_values(args->epoch_values, args->epoch_count));
+    record.value("epoch_values", [args] { return epoch_values(args->epoch_values, args->epoch_count); });
     record.number("epoch_count", args->epoch_count);
     record.number("actual", args->actual);
     record.number("raise_only", args->raise_only);

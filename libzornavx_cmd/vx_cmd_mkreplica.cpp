@@ -32,7 +32,7 @@ extern "C" int32_t vx_cmd_mkreplica(const vx_mkreplica_args_t *args) {
     record.number("mode", args->mode);
     record.text("packet_file", args->packet_file);
     record.text("vreplica", args->vreplica);
-    record.value("targets", targets_of(*args));
+    record.value("targets", [args] { return targets_of(*args); });
     record.number("target_count", args->target_count);
     record.texts("search_dirs", args->search_dirs, args->search_dir_count);
     record.number("search_dir_count", args->search_dir_count);

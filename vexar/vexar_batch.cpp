@@ -15,6 +15,7 @@
 #include "vexar_input.h"
 #include "vexar_line.h"
 #include "vexar_messages.h"
+#include "vexar_output.h"
 
 namespace vexar {
 namespace {
@@ -33,6 +34,15 @@ int run_input_line(stg_area_t *area, const std::string &bytes, Encoding encoding
         return kExitSyntax;
     }
     return run_command_line(area, *line);
+}
+
+// A line that was not read: its reason said, when there is one.
+int refuse_unread_line(LineRead read, int error) {
+    switch (read) {
+        case LineRead::failed: report(ToolText::input_failed, std::strerror(error)); return kExitSyntax;
+        case LineRead::too_long: report(ToolText::line_too_long, kMaxInputText); return kExitSyntax;
+        default: return kExitOk;
+    }
 }
 
 }  // namespace
@@ -55,20 +65,28 @@ int run_batch(std::FILE *input, bool stop_on_error) {
     StreamLines lines(input);
     std::string bytes;
     int status = kExitOk;
-    for (int number = 1; !cmdsyn_quit_requested() && lines.next(bytes); ++number) {
+    for (int number = 1; !cmdsyn_quit_requested(); ++number) {
         // The facility keeps the name, not a copy: it lives until the line has run.
         const std::string label = line_label(kProgramName, number);
         imsg_set_program_name(label.c_str());
-        const int line_status = run_input_line(area, bytes, lines.encoding());
+        const LineRead read = lines.next(bytes);
+        const int line_status = read == LineRead::line ? run_input_line(area, bytes, lines.encoding())
+                                                       : refuse_unread_line(read, lines.error());
         imsg_set_program_name(kProgramName);
         stg_area_reset(area);
-        // Records and messages of one command appear before the next command's.
-        std::fflush(stdout);
+        // Records and messages of one command appear before the next command's; output
+        // that can no longer be written ends the input.
+        if (!standard_output_written()) {
+            status = kExitFailed;
+            break;
+        }
+        if (read == LineRead::end) break;
         if (stop_on_error && line_status != kExitOk) {
             status = line_status;
             break;
         }
         status = combined(status, line_status);
+        if (read != LineRead::line) break;  // nothing after it can be read
     }
     stg_area_release(area);
     return status;

@@ -1,5 +1,7 @@
 #include "vexar_input.h"
 
+#include <cerrno>
+
 #include "utf8.h"
 #include "vexar_utf16.h"
 
@@ -71,18 +73,30 @@ void StreamLines::read_byte_order_mark() {
             read_ahead_.clear();
             return;
         }
-        const int c = std::getc(input_);
+        const int c = read_byte();
         if (c == EOF) return;
         read_ahead_ += static_cast<char>(c);
     }
 }
 
-int StreamLines::next_byte() {
-    if (read_ahead_used_ < read_ahead_.size()) return static_cast<unsigned char>(read_ahead_[read_ahead_used_++]);
-    return std::getc(input_);
+int StreamLines::read_byte() {
+    const int c = std::getc(input_);
+    if (c == EOF && std::ferror(input_) != 0) error_ = errno;
+    return c;
 }
 
-bool StreamLines::next(std::string &bytes) {
+int StreamLines::next_byte() {
+    if (read_ahead_used_ < read_ahead_.size()) return static_cast<unsigned char>(read_ahead_[read_ahead_used_++]);
+    return read_byte();
+}
+
+// What the input gave when no line end came: the last line, the end, or a failure.
+LineRead StreamLines::ended(const std::string &bytes) const {
+    if (std::ferror(input_) != 0) return LineRead::failed;
+    return bytes.empty() ? LineRead::end : LineRead::line;
+}
+
+LineRead StreamLines::next(std::string &bytes) {
     if (!started_) {
         read_byte_order_mark();
         started_ = true;
@@ -91,18 +105,20 @@ bool StreamLines::next(std::string &bytes) {
     if (encoding_ == Encoding::utf8) {
         for (int c = next_byte(); c != EOF; c = next_byte()) {
             bytes += static_cast<char>(c);
-            if (c == '\n') return true;
+            if (c == '\n') return LineRead::line;
+            if (bytes.size() > kMaxInputBytes) return LineRead::too_long;
         }
-        return !bytes.empty();
+        return ended(bytes);
     }
     for (int low = next_byte(); low != EOF; low = next_byte()) {
         bytes += static_cast<char>(low);
         const int high = next_byte();
         if (high == EOF) break;  // half a code unit: decode_line refuses it
         bytes += static_cast<char>(high);
-        if (low == '\n' && high == 0) return true;
+        if (low == '\n' && high == 0) return LineRead::line;
+        if (bytes.size() > kMaxInputBytes) return LineRead::too_long;
     }
-    return !bytes.empty();
+    return ended(bytes);
 }
 
 }  // namespace vexar

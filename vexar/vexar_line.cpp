@@ -1,7 +1,6 @@
 #include "vexar_line.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "vexar_argfile.h"
@@ -10,21 +9,35 @@
 #include "vexar_words.h"
 
 namespace vexar {
+namespace {
+
+enum class Typed { words, blank, refused };
+
+// The words of `line` with its argument files read; a line that cannot be split or
+// whose files cannot be read was reported.
+Typed words_of(std::string_view line, std::optional<CommandWords> &expanded) {
+    CommandWords typed;
+    const SplitError error = split_words(line, typed);
+    if (error != SplitError::none) {
+        report_split_error(error);
+        return Typed::refused;
+    }
+    if (typed.count() == 0) return Typed::blank;
+    const std::vector<const char *> pointers = typed.pointers();
+    expanded = command_words(pointers.data(), pointers.size());
+    return expanded ? Typed::words : Typed::refused;
+}
+
+}  // namespace
 
 int run_command_line(stg_area_t *area, std::string_view line) {
-    const SplitLine split = split_words(line);
-    if (split.error != SplitError::none) {
-        report_split_error(split.error);
-        return kExitSyntax;
+    std::optional<CommandWords> expanded;
+    switch (words_of(line, expanded)) {
+        case Typed::blank: return kExitOk;
+        case Typed::refused: return kExitSyntax;
+        case Typed::words: break;
     }
-    if (split.words.empty()) return kExitOk;
-    // Argument files are read here as on the tool's command line; a file that cannot
-    // be read was reported, and the line is not run.
-    const std::optional<std::vector<std::string>> expanded = command_words(split.words);
-    if (!expanded) return kExitSyntax;
-    std::vector<const char *> words;
-    words.reserve(expanded->size());
-    for (const std::string &word : *expanded) words.push_back(word.c_str());
+    const std::vector<const char *> words = expanded->pointers();
     return dispatch(area, static_cast<int>(words.size()), words.data());
 }
 

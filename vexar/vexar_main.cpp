@@ -22,6 +22,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@
 #include "vexar_complete.h"
 #include "vexar_dispatch.h"
 #include "vexar_messages.h"
+#include "vexar_output.h"
 #include "vexar_shell.h"
 #include "vexar_utf16.h"
 
@@ -74,10 +76,7 @@ std::optional<std::vector<std::string>> utf8_arguments() {
 }
 #endif
 
-int run(std::vector<std::string> arguments) {
-    std::vector<char *> argv;
-    for (std::string &argument : arguments) argv.push_back(argument.data());
-    const int argc = static_cast<int>(argv.size());
+int run(int argc, char **argv) {
     // The stop option matters only for commands read from standard input; before a
     // command word it changes nothing, that command being the only one.
     const bool stop_on_error = argc >= 2 && vexar::is_stop_option(argv[1]);
@@ -85,20 +84,34 @@ int run(std::vector<std::string> arguments) {
     if (argc <= first)
         return isatty(fileno(stdin)) != 0 ? vexar::run_shell(stdin) : vexar::run_batch(stdin, stop_on_error);
     // The completion modes see the words as typed, "@" and all.
-    if (vexar::is_completion_mode(argv[first])) return vexar::run_completion_mode(argc - first, argv.data() + first);
+    if (vexar::is_completion_mode(argv[first])) return vexar::run_completion_mode(argc - first, argv + first);
 
-    const std::optional<std::vector<std::string>> words =
-        vexar::command_words(std::vector<std::string>(arguments.begin() + first, arguments.end()));
+    const std::optional<vexar::CommandWords> words =
+        vexar::command_words(argv + first, static_cast<std::size_t>(argc - first));
     if (!words) return vexar::kExitSyntax;
-    std::vector<const char *> pointers;
-    pointers.reserve(words->size());
-    for (const std::string &word : *words) pointers.push_back(word.c_str());
+    const std::vector<const char *> pointers = words->pointers();
     return vexar::run_one_shot(static_cast<int>(pointers.size()), pointers.data());
+}
+
+// run, with what it printed on standard output checked: a record, usage or page that
+// did not arrive is a failure whatever the command said. Memory running out anywhere in
+// the tool ends it with a message of its own rather than an abort.
+int run_and_check_output(int argc, char **argv) {
+    int status;
+    try {
+        status = run(argc, argv);
+    } catch (const std::bad_alloc &) {
+        imsg_set_program_name(vexar::kProgramName);  // a line's label may be gone
+        vexar::report(vexar::ToolText::out_of_memory);
+        status = vexar::kExitFailed;
+    }
+    return vexar::standard_output_written() ? status : vexar::kExitFailed;
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
+    vexar::open_standard_descriptors();
 #if defined(_WIN32)
     write_utf8_output();
 #endif
@@ -112,8 +125,10 @@ int main(int argc, char **argv) {
     (void)argv;
     std::optional<std::vector<std::string>> arguments = utf8_arguments();
     if (!arguments) return vexar::kExitSyntax;
-    return run(std::move(*arguments));
+    std::vector<char *> words;
+    for (std::string &argument : *arguments) words.push_back(argument.data());
+    return run_and_check_output(static_cast<int>(words.size()), words.data());
 #else
-    return run(std::vector<std::string>(argv, argv + argc));
+    return run_and_check_output(argc, argv);
 #endif
 }

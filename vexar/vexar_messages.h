@@ -51,7 +51,13 @@ namespace vexar {
     X(history_at_fifo, "The history stays in memory only: \"%s\" is a FIFO.\n")                                      \
     X(history_at_folder, "The history stays in memory only: \"%s\" is a folder.\n")                                  \
     X(history_not_a_file, "The history stays in memory only: \"%s\" is not a regular file.\n")                       \
-    X(history_unexamined, "The history stays in memory only: \"%s\" cannot be examined: %s.\n")
+    X(history_unexamined, "The history stays in memory only: \"%s\" cannot be examined: %s.\n")                      \
+    X(output_failed, "Cannot write to standard output: %s.\n")                                                       \
+    X(input_failed, "Cannot read standard input: %s.\n")                                                             \
+    X(line_too_long, "The line is longer than %s; it was not run, and standard input was not read further.\n")       \
+    X(words_too_large, "The words of the command line take more than %s; the command was not run.\n")                \
+    X(file_no_writer, "Cannot read argument file \"%s\": it is a pipe that no process writes to.\n")                 \
+    X(out_of_memory, "Out of memory; the tool stopped.\n")
 
 // The index of each text in tool_texts().
 enum class ToolText : int {

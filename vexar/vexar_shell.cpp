@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +17,7 @@
 #include "vexar_interrupt.h"
 #include "vexar_line.h"
 #include "vexar_messages.h"
+#include "vexar_output.h"
 
 namespace vexar {
 namespace {
@@ -58,6 +61,39 @@ ssize_t read_line(char **line, std::size_t *capacity, std::FILE *input, bool pro
     }
 }
 
+// Reads and runs lines until quit, exit, the end of `input` or a failure to read it or
+// to write standard output.
+int run_plain_lines(stg_area_t *area, std::FILE *input, bool prompt) {
+    char *line = nullptr;
+    std::size_t capacity = 0;
+    int status = kExitOk;
+    while (!cmdsyn_quit_requested()) {
+        const ssize_t length = read_line(&line, &capacity, input, prompt);
+        if (length < 0) {
+            if (std::ferror(input) != 0) {
+                report(ToolText::input_failed, std::strerror(errno));
+                status = kExitSyntax;
+            } else if (prompt) {
+                std::fputc('\n', stdout);  // leave the terminal on a fresh line
+            }
+            break;
+        }
+        std::string_view typed(line, static_cast<std::size_t>(length));
+        if (typed.ends_with('\n')) typed.remove_suffix(1);
+        // A failing command does not end the session; its messages said enough.
+        run_command_line(area, typed);
+        stg_area_reset(area);
+        // Records and messages of one command appear before the next command's, even
+        // when standard output is a pipe; output that can no longer be written ends it.
+        if (!standard_output_written()) {
+            status = kExitFailed;
+            break;
+        }
+    }
+    std::free(line);
+    return status;
+}
+
 }  // namespace
 
 int run_shell(std::FILE *input) {
@@ -73,32 +109,14 @@ int run_shell(std::FILE *input) {
         run_edited_session(input, stdout, [area](std::string_view line) {
             run_command_line(area, line);
             stg_area_reset(area);
-            std::fflush(stdout);
+            standard_output_written();
         });
         stg_area_release(area);
         return kExitOk;
     }
-
-    char *line = nullptr;
-    std::size_t capacity = 0;
-    while (!cmdsyn_quit_requested()) {
-        const ssize_t length = read_line(&line, &capacity, input, prompt);
-        if (length < 0) {
-            if (prompt) std::fputc('\n', stdout);  // leave the terminal on a fresh line
-            break;
-        }
-        std::string_view typed(line, static_cast<std::size_t>(length));
-        if (typed.ends_with('\n')) typed.remove_suffix(1);
-        // A failing command does not end the session; its messages said enough.
-        run_command_line(area, typed);
-        stg_area_reset(area);
-        // Records and messages of one command appear before the next command's, even
-        // when standard output is a pipe.
-        std::fflush(stdout);
-    }
-    std::free(line);
+    const int status = run_plain_lines(area, input, prompt);
     stg_area_release(area);
-    return kExitOk;
+    return status;
 }
 
 }  // namespace vexar

@@ -1,5 +1,7 @@
 #include "vexar_words.h"
 
+#include <cstring>
+
 namespace vexar {
 namespace {
 
@@ -8,12 +10,25 @@ bool is_blank(char c) { return c == ' ' || c == '\t'; }
 // Inside double quotes a backslash stays literal unless one of these follows it.
 bool escapable_in_double_quotes(char c) { return c == '\\' || c == '"' || c == '$' || c == '`' || c == '\n'; }
 
-}  // namespace
+// Words as separate strings, for the short lines of completion and history.
+class WordList {
+  public:
+    void append(char c) { word_ += c; }
+    void append(std::string_view part) { word_.append(part); }
+    void end_word() {
+        words_.push_back(std::move(word_));
+        word_.clear();
+    }
+    std::vector<std::string> take() { return std::move(words_); }
 
-SplitLine split_words(std::string_view line) {
-    SplitLine result;
-    if (line.find('\0') != std::string_view::npos) return {{}, SplitError::nul_byte};
-    std::string word;
+  private:
+    std::vector<std::string> words_;
+    std::string word_;
+};
+
+template <class Words>
+SplitError split_into(std::string_view line, Words &words) {
+    if (line.find('\0') != std::string_view::npos) return SplitError::nul_byte;
     bool in_word = false;  // an empty quoted word ('' or "") still counts as a word
     std::size_t i = 0;
     const std::size_t n = line.size();
@@ -21,22 +36,21 @@ SplitLine split_words(std::string_view line) {
     while (i < n) {
         const char c = line[i];
         if (is_blank(c)) {
-            if (in_word) result.words.push_back(std::move(word));
-            word.clear();
+            if (in_word) words.end_word();
             in_word = false;
             ++i;
         } else if (c == '#' && !in_word) {
             break;
         } else if (c == '\\') {
             // A backslash ending the line would join it to nothing.
-            if (i + 1 == n) return {{}, SplitError::trailing_backslash};
-            if (line[i + 1] != '\n') word += line[i + 1];
+            if (i + 1 == n) return SplitError::trailing_backslash;
+            if (line[i + 1] != '\n') words.append(line[i + 1]);
             in_word = true;
             i += 2;
         } else if (c == '\'') {
             const std::size_t close = line.find('\'', i + 1);
-            if (close == std::string_view::npos) return {{}, SplitError::unterminated_single_quote};
-            word.append(line.substr(i + 1, close - i - 1));
+            if (close == std::string_view::npos) return SplitError::unterminated_single_quote;
+            words.append(line.substr(i + 1, close - i - 1));
             in_word = true;
             i = close + 1;
         } else if (c == '"') {
@@ -51,18 +65,37 @@ SplitLine split_words(std::string_view line) {
                     ++i;
                     if (line[i] == '\n') continue;
                 }
-                word += line[i];
+                words.append(line[i]);
             }
-            if (!closed) return {{}, SplitError::unterminated_double_quote};
+            if (!closed) return SplitError::unterminated_double_quote;
             in_word = true;
         } else {
-            word += c;
+            words.append(c);
             in_word = true;
             ++i;
         }
     }
-    if (in_word) result.words.push_back(std::move(word));
-    return result;
+    if (in_word) words.end_word();
+    return SplitError::none;
 }
+
+}  // namespace
+
+std::vector<const char *> CommandWords::pointers() const {
+    std::vector<const char *> pointers;
+    pointers.reserve(count_);
+    for (const char *word = text_.data(); pointers.size() < count_; word += std::strlen(word) + 1)
+        pointers.push_back(word);
+    return pointers;
+}
+
+SplitLine split_words(std::string_view line) {
+    WordList words;
+    const SplitError error = split_into(line, words);
+    if (error != SplitError::none) return {{}, error};
+    return {words.take(), SplitError::none};
+}
+
+SplitError split_words(std::string_view line, CommandWords &words) { return split_into(line, words); }
 
 }  // namespace vexar

@@ -144,7 +144,7 @@ TEST(RecordWriter, InvalidBytesInListsAndNamesAreEscaped) {
     ordered_json nested = ordered_json::object();
     nested["k\xff"] = "v\xfe";
     vx_cmd::RecordWriter record("demo");
-    record.texts("list", list, 2).value("nested", nested);
+    record.texts("list", list, 2).value("nested", [&nested] { return nested; });
     EXPECT_EQ(record.line(), R"({"command":"demo","list":["ok","\udc80\udc80"],"nested":{"k\udcff":"v\udcfe"}})");
 }
 

@@ -87,16 +87,27 @@ ProcessResult run_process(const std::string &program, const std::vector<std::str
 
     Pipe in = options.stdin_terminal ? make_terminal() : options.stdin_text ? make_pipe() : Pipe{};
     Pipe out = make_pipe();
+    if (options.stdout_to == Output::full_device || options.stdout_to == Output::closed) close_fd(out.read_end);
     Pipe err = make_pipe();
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (in.read_end >= 0) {
         posix_spawn_file_actions_adddup2(&actions, in.read_end, STDIN_FILENO);
+    } else if (options.stdin_closed) {
+        posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
     } else {
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, options.stdin_path.value_or("/dev/null").c_str(),
+                                         O_RDONLY, 0);
     }
-    posix_spawn_file_actions_adddup2(&actions, out.write_end, STDOUT_FILENO);
+    switch (options.stdout_to) {
+        case Output::full_device:
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+            break;
+        case Output::closed: posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO); break;
+        case Output::reader_gone: close_fd(out.read_end); [[fallthrough]];
+        case Output::captured: posix_spawn_file_actions_adddup2(&actions, out.write_end, STDOUT_FILENO); break;
+    }
     posix_spawn_file_actions_adddup2(&actions, err.write_end, STDERR_FILENO);
 
     std::vector<std::string> argv_texts{program};

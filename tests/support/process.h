@@ -18,6 +18,11 @@ struct ProcessResult {
     bool timed_out = false;
 };
 
+// Where the child's standard output goes: a pipe the test reads, or one of the ways an
+// output fails (a full device, a closed descriptor, a pipe whose reader is gone while
+// SIGPIPE is ignored).
+enum class Output { captured, full_device, closed, reader_gone };
+
 struct ProcessOptions {
     // Fed to standard input, which is then closed; without it standard input is /dev/null.
     std::optional<std::string> stdin_text;
@@ -28,6 +33,10 @@ struct ProcessOptions {
     std::map<std::string, std::string> set_env;
     // Removed from the inherited environment (unless also in set_env).
     std::vector<std::string> unset_env;
+    // Standard input is this file (a folder too) rather than the text above; or closed.
+    std::optional<std::string> stdin_path;
+    bool stdin_closed = false;
+    Output stdout_to = Output::captured;
     // The child is killed when it runs longer.
     int timeout_ms = 20000;
 };
