@@ -118,8 +118,9 @@ std::optional<std::string> read_file(const char *path) {
 #endif
 
 bool within_limit(const CommandWords &words) {
-    if (words.bytes() <= kMaxCommandLineBytes) return true;
-    report(ToolText::words_too_large, kMaxCommandLineText);
+    if (words.count() <= static_cast<std::size_t>(kMaxCommandLineWords) && words.bytes() <= kMaxCommandLineBytes)
+        return true;
+    report(ToolText::words_too_large, kMaxCommandLineWords, kMaxCommandLineText);
     return false;
 }
 

@@ -10,9 +10,11 @@
 
 namespace vexar {
 
-// The most the words of one command line may take, the words of its argument files
-// included, each word counted with one byte more (its end). Far more than any command
-// needs; it keeps what the tool and the components make of the words in bounds.
+// The most words one command line may hold, the words of its argument files included,
+// and the most text they may take, each word counted with one byte more (its end). Far
+// more than any command needs; they bound what the tool and the components make of the
+// words, a few dozen bytes a word besides its text.
+constexpr int kMaxCommandLineWords = 1 << 20;
 constexpr std::size_t kMaxCommandLineBytes = std::size_t{32} << 20;
 constexpr const char *kMaxCommandLineText = "32 MiB";
 
@@ -24,7 +26,7 @@ constexpr const char *kMaxCommandLineText = "32 MiB";
 // that names another file is refused: files do not nest. A file is never waited for
 // when nothing can ever arrive: a pipe that no process writes to is refused. On any
 // failure (no such file, a nested file, a line that is not such text or cannot be split,
-// words past kMaxCommandLineBytes) the reason is printed, naming the file and the line,
+// words past kMaxCommandLineWords or kMaxCommandLineBytes) the reason is printed, naming the file and the line,
 // and nothing is returned.
 std::optional<CommandWords> expand_argument_files(const char *const *words, std::size_t count);
 

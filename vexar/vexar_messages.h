@@ -55,7 +55,7 @@ namespace vexar {
     X(output_failed, "Cannot write to standard output: %s.\n")                                                       \
     X(input_failed, "Cannot read standard input: %s.\n")                                                             \
     X(line_too_long, "The line is longer than %s; it was not run, and standard input was not read further.\n")       \
-    X(words_too_large, "The words of the command line take more than %s; the command was not run.\n")                \
+    X(words_too_large, "The command line holds more than %d words or %s of text; the command was not run.\n")        \
     X(file_no_writer, "Cannot read argument file \"%s\": it is a pipe that no process writes to.\n")                 \
     X(out_of_memory, "Out of memory; the tool stopped.\n")
 

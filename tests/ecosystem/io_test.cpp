@@ -127,20 +127,25 @@ class MemoryBound : public ScratchTest {
         if (UnderAddressSanitizer()) GTEST_SKIP() << "the address sanitizer reserves more than any cap allows";
         ScratchTest::SetUp();
     }
-    // The largest argument file: one-letter lines up to the size limit.
-    std::string WriteLargestFile(const std::string &name) {
+    // An argument file of `count` one-letter lines.
+    std::string WriteOneLetterLines(const std::string &name, std::size_t count) {
         std::string text;
-        text.reserve(kSixteenMiB);
-        while (text.size() < kSixteenMiB) text += "a\n";
+        text.reserve(2 * count);
+        for (std::size_t i = 0; i < count; ++i) text += "a\n";
         return Write(name, text);
     }
     static constexpr std::size_t kSixteenMiB = std::size_t{16} << 20;
+    static constexpr std::size_t kMostWords = std::size_t{1} << 20;
 };
 
 // What the tool takes stays a bounded multiple of what it was handed, and what goes past
 // a limit is refused with a message, never an abort.
 TEST_F(MemoryBound, InputsPastEveryLimitAreRefusedUnderACap) {
-    const std::string file = WriteLargestFile("largest");
+    // The most words a command line holds (the command word and the file's), and the
+    // largest argument file, of one-letter words both: that file holds eight times the
+    // words a command line may.
+    const std::string most = WriteOneLetterLines("most", kMostWords - 1);
+    const std::string largest = WriteOneLetterLines("largest", kSixteenMiB / 2);
     const struct {
         const char *name;
         std::vector<std::string> args;
@@ -150,14 +155,22 @@ TEST_F(MemoryBound, InputsPastEveryLimitAreRefusedUnderACap) {
         const char *message;
     } cases[] = {
         {"endless_line", {}, "/dev/zero", 200000, 2, "The line is longer than 16 MiB"},
-        {"largest_file_runs", {"lspacket", "@" + file}, std::nullopt, 700000, 0, ""},
-        {"files_past_the_words_limit",
-         {"lspacket", "@" + file, "@" + file, "@" + file, "@" + file},
+        {"most_words_run", {"lspacket", "@" + most}, std::nullopt, 200000, 0, ""},
+        {"one_word_more_is_refused",
+         {"lspacket", "@" + most, "b"},
          std::nullopt,
-         700000,
+         200000,
          2,
-         "take more than 32 MiB"},
-        {"memory_runs_out", {"lspacket", "@" + file}, std::nullopt, 60000, 1, "Out of memory"},
+         "holds more than 1048576 words or 32 MiB of text"},
+        {"largest_file_is_refused", {"lspacket", "@" + largest}, std::nullopt, 200000, 2, "more than 1048576 words"},
+        {"largest_files_are_refused",
+         {"lspacket", "@" + largest, "@" + largest, "@" + largest, "@" + largest},
+         std::nullopt,
+         200000,
+         2,
+         "more than 1048576 words"},
+        // Whichever allocation fails first, the tool says memory ran out.
+        {"memory_runs_out", {"lspacket", "@" + most}, std::nullopt, 15000, 1, "memory"},
     };
     for (const auto &c : cases) {
         ProcessOptions options;
@@ -166,7 +179,7 @@ TEST_F(MemoryBound, InputsPastEveryLimitAreRefusedUnderACap) {
         EXPECT_EQ(r.status, c.status) << c.name << "\n" << r.err;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << "\n" << r.err;
         if (c.status == 0) {
-            EXPECT_EQ(Count(r.out, "\"a\""), kSixteenMiB / 2) << c.name;
+            EXPECT_EQ(Count(r.out, "\"a\""), kMostWords - 1) << c.name;
         }
     }
 }
