@@ -39,6 +39,9 @@ ZORNAKS_API void *stg_alloc(stg_area_t *area, size_t bytes);
 ZORNAKS_API char *stg_area_strdup(stg_area_t *area, const char *text);
 /* Caps what one area may hand out in all (0: no cap). Blocks past the cap fail. */
 ZORNAKS_API void stg_area_set_limit(stg_area_t *area, size_t max_bytes);
+/* Nonzero when the area could not supply a block asked of it since it was created or
+   last reset: memory ran out (or its cap was reached), whatever its caller made of it. */
+ZORNAKS_API int stg_area_ran_out(const stg_area_t *area);
 
 /* ---- Command-line parser ------------------------------------------------------ */
 

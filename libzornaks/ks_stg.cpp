@@ -36,6 +36,7 @@ struct stg_area {
     size_t used;    // bytes handed out since creation or the last reset
     size_t limit;   // 0: no cap
     size_t next_chunk;
+    bool ran_out;  // a block could not be supplied since creation or the last reset
 };
 
 namespace {
@@ -84,6 +85,7 @@ stg_area_t *stg_area_create(void) {
     area->used = 0;
     area->limit = 0;
     area->next_chunk = kFirstChunk;
+    area->ran_out = false;
     return area;
 }
 
@@ -110,12 +112,15 @@ void stg_area_reset(stg_area_t *area) {
     }
     area->chunks = largest;
     area->used = 0;
+    area->ran_out = false;
 }
 
 size_t stg_area_bytes_used(const stg_area_t *area) {
     if (area == nullptr || is_heap(area)) return 0;
     return area->used;
 }
+
+int stg_area_ran_out(const stg_area_t *area) { return area != nullptr && !is_heap(area) && area->ran_out ? 1 : 0; }
 
 void stg_area_set_limit(stg_area_t *area, size_t max_bytes) {
     if (area == nullptr || is_heap(area)) return;
@@ -125,12 +130,18 @@ void stg_area_set_limit(stg_area_t *area, size_t max_bytes) {
 namespace {
 // The process heap as an area: one arena for the whole process, never released. Its
 // chunks stay reachable from here, so leak checkers do not count them as lost.
-stg_area g_heap_area{nullptr, 0, 0, kFirstChunk};
+stg_area g_heap_area{nullptr, 0, 0, kFirstChunk, false};
 std::mutex g_heap_mutex;
 
 void *heap_alloc(size_t bytes) {
     std::lock_guard<std::mutex> lock(g_heap_mutex);
     return stg_alloc(&g_heap_area, bytes);
+}
+
+// No block: the area remembers it ran out, for its owner to tell from its caller's status.
+void *refused(stg_area_t *area) {
+    area->ran_out = true;
+    return nullptr;
 }
 }  // namespace
 
@@ -138,9 +149,9 @@ void *stg_alloc(stg_area_t *area, size_t bytes) {
     if (area == nullptr) return nullptr;
     // A block of 0 bytes is still a block of its own, distinct from every other.
     if (is_heap(area)) return heap_alloc(bytes);
-    if (bytes > SIZE_MAX - kAlign) return nullptr;
+    if (bytes > SIZE_MAX - kAlign) return refused(area);
     const size_t size = bytes == 0 ? kAlign : round_up(bytes);
-    if (area->limit != 0 && (size > area->limit || area->used > area->limit - size)) return nullptr;
+    if (area->limit != 0 && (size > area->limit || area->used > area->limit - size)) return refused(area);
 
     Chunk *current = area->chunks;
     if (current != nullptr && room(current) >= size) {
@@ -151,7 +162,7 @@ void *stg_alloc(stg_area_t *area, size_t bytes) {
     // behind the current one so that small blocks go on filling the current chunk.
     if (size > area->next_chunk / 4) {
         Chunk *own = new_chunk(size);
-        if (own == nullptr) return nullptr;
+        if (own == nullptr) return refused(area);
         if (current != nullptr) {
             own->next = current->next;
             current->next = own;
@@ -162,7 +173,7 @@ void *stg_alloc(stg_area_t *area, size_t bytes) {
         return cut(own, size);
     }
     Chunk *fresh = new_chunk(area->next_chunk);
-    if (fresh == nullptr) return nullptr;
+    if (fresh == nullptr) return refused(area);
     if (area->next_chunk < kLargestRegularChunk) area->next_chunk *= 2;
     fresh->next = area->chunks;
     area->chunks = fresh;

@@ -29,9 +29,11 @@ bool is_help_option(const char *word) {
     return false;
 }
 
-int exit_status_of(int32_t status) {
+// A routine whose area ran out reports it as it reports a refused command line; for the
+// tool it is a failure, not a syntax error.
+int exit_status_of(int32_t status, const stg_area_t *area) {
     if (status == 0) return kExitOk;
-    if (status == CMD_SYNTAX_ERROR) return kExitSyntax;
+    if (status == CMD_SYNTAX_ERROR && stg_area_ran_out(area) == 0) return kExitSyntax;
     return kExitFailed;
 }
 
@@ -73,7 +75,7 @@ int dispatch(stg_area_t *area, int count, const char *const *words) {
         report(ToolText::no_memory_for_command_line, word);
         return kExitFailed;
     }
-    return exit_status_of(routine(parser, area, 0));
+    return exit_status_of(routine(parser, area, 0), area);
 }
 
 int run_one_shot(int count, const char *const *words) {

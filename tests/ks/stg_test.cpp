@@ -75,6 +75,24 @@ TEST(StorageArea, RefusesBlocksPastTheCapAndImpossibleSizes) {
     for (size_t huge : {SIZE_MAX, SIZE_MAX - 8, SIZE_MAX / 2 + 1}) EXPECT_EQ(stg_alloc(area.get(), huge), nullptr);
 }
 
+// The owner of an area learns that a block was refused, whatever its caller made of it,
+// until the area is reset.
+TEST(StorageArea, RemembersRunningOutUntilReset) {
+    Area area = make_area();
+    EXPECT_EQ(stg_area_ran_out(area.get()), 0);
+    stg_area_set_limit(area.get(), 32);
+    EXPECT_NE(stg_alloc(area.get(), 32), nullptr);
+    EXPECT_EQ(stg_area_ran_out(area.get()), 0) << "a block up to the cap is no refusal";
+    EXPECT_EQ(stg_alloc(area.get(), 1), nullptr);
+    EXPECT_EQ(stg_area_ran_out(area.get()), 1);
+    stg_area_reset(area.get());
+    EXPECT_EQ(stg_area_ran_out(area.get()), 0);
+    EXPECT_EQ(stg_alloc(area.get(), SIZE_MAX), nullptr);
+    EXPECT_EQ(stg_area_ran_out(area.get()), 1);
+    EXPECT_EQ(stg_area_ran_out(STG_HEAP_AREA), 0);
+    EXPECT_EQ(stg_area_ran_out(nullptr), 0);
+}
+
 TEST(StorageArea, ResetKeepsTheLargestChunkForTheNextUse) {
     Area area = make_area();
     void *small = stg_alloc(area.get(), 64);
