@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -258,7 +259,7 @@ void cmdsyn_set_extra_keywords(const cmd_keyword_t *keywords) {
 }
 
 int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
-                             const cmd_keyword_t *keywords, const proc_table_entry_t *procs) {
+                             const cmd_keyword_t *keywords, const proc_table_entry_t *procs) try {
     if ((dispatch_flags & SYNTAX_USAGE_BITS) != 0) {
         print(IMSG_SEV_PLAIN, Text::help_usage);
         return 0;
@@ -278,13 +279,15 @@ int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t di
     }
     routine(parser, area, SYNTAX_USAGE_FULL);
     return 0;
+} catch (const std::bad_alloc &) {
+    return zornacmdsyn::out_of_memory();
 }
 
 // `form` names the page form of a family that keeps several; here pages are plain text
 // under one directory of the tool's data folder.
 int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags,
                             const cmd_keyword_t *keywords, const char *tool_name, const char *page_prefix,
-                            const char *help_dir, int32_t /*form*/) {
+                            const char *help_dir, int32_t /*form*/) try {
     if ((dispatch_flags & SYNTAX_USAGE_BITS) != 0) {
         print(IMSG_SEV_PLAIN, Text::man_usage);
         return 0;
@@ -311,6 +314,8 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
 
     print(IMSG_SEV_ERROR, Text::no_page, name.c_str(), page.c_str(), page_txt.c_str());
     return kSyntaxError;
+} catch (const std::bad_alloc &) {
+    return zornacmdsyn::out_of_memory();
 }
 
 }  // extern "C"

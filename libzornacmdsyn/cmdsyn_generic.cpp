@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <nlohmann/json.hpp>
+#include <new>
 #include <string>
 
 #include "cmdsyn_texts.h"
@@ -46,19 +46,24 @@ bool refuse_extra_word(clp_parser_t *parser, const char *command, Text usage) {
     return true;
 }
 
-// {"command": ..., "words": [...]} on one line of standard output.
-int32_t report_words(clp_parser_t *parser, uint32_t dispatch_flags, const char *command, Text usage) {
+// {"command": ..., "words": [...]} on one line of standard output, put together as the
+// words are read: no tree of the record (whose teardown itself allocates) is built.
+int32_t report_words(clp_parser_t *parser, uint32_t dispatch_flags, const char *command, Text usage) try {
     if (usage_requested(dispatch_flags)) return serve_usage(usage);
-    nlohmann::ordered_json record;
-    record["command"] = command;
-    record["words"] = nlohmann::ordered_json::array();
-    while (const char *word = next_word(parser)) record["words"].push_back(word);
+    std::string line = "{\"command\":";
+    vx_json::append_string(line, command);
+    line += ",\"words\":[";
     // Texts are the user's: bytes that are not UTF-8 are escaped, never refused.
-    std::string line = vx_json::line(record);
-    line.push_back('\n');
+    for (const char *separator = ""; const char *word = next_word(parser); separator = ",") {
+        line += separator;
+        vx_json::append_string(line, word);
+    }
+    line += "]}\n";
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
     return 0;
+} catch (const std::bad_alloc &) {
+    return zornacmdsyn::out_of_memory();
 }
 
 }  // namespace
@@ -91,7 +96,7 @@ int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch
     return 0;
 }
 
-int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {
+int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) try {
     constexpr Text kUsage = Text::pwd_usage;
     if (usage_requested(dispatch_flags)) return serve_usage(kUsage);
     if (refuse_extra_word(parser, "pwd", kUsage)) return kSyntaxError;
@@ -107,6 +112,8 @@ int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatc
     }
     imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, here.c_str());
     return 0;
+} catch (const std::bad_alloc &) {
+    return zornacmdsyn::out_of_memory();
 }
 
 int32_t cmdsyn_shell(clp_parser_t *parser, stg_area_t * /*area*/, uint32_t dispatch_flags) {

@@ -23,4 +23,9 @@ constexpr msg_table_t kTable = {"zornacmdsyn", "cmdsyn", 63, kCount, kTexts, kNu
 
 const msg_table_t *texts() { return &kTable; }
 
+int32_t out_of_memory() {
+    print(IMSG_SEV_ERROR, Text::no_memory);
+    return 1;
+}
+
 }  // namespace zornacmdsyn

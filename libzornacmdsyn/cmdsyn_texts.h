@@ -41,7 +41,8 @@ namespace zornacmdsyn {
     X(rename_usage, "Usage: rename old-name new-name\n")                                \
     X(no_pages_folder,                                                                  \
       "No manual page for \"%s\": the folder of the running program, and with it the "  \
-      "tool's pages, cannot be found; set VX_HELP_ROOT to the tool's data folder.\n")
+      "tool's pages, cannot be found; set VX_HELP_ROOT to the tool's data folder.\n")   \
+    X(no_memory, "Out of memory: the command could not be run.\n")
 
 enum class Text : int {
 #define ZORNACMDSYN_TEXT_NAME(name, text) name,
@@ -57,6 +58,11 @@ template <class... Args>
 void print(int severity, Text text, Args... args) {
     imsg_print(severity, texts(), static_cast<int>(text), args...);
 }
+
+// Says that a command ran out of memory, and returns the status of a failed command. No
+// exception leaves the component, whose callers are C: its entries catch std::bad_alloc
+// and end with this.
+int32_t out_of_memory();
 
 }  // namespace zornacmdsyn
 

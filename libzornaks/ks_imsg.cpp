@@ -15,6 +15,7 @@
 #include <cstring>
 #include <cwchar>
 #include <iterator>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -247,19 +248,30 @@ bool format_message(std::string &out, const char *format, va_list args) {
     return formed;
 }
 
+// A message that could not be put together for lack of memory still leaves a line, one
+// that needs none. No exception leaves the facility: its callers are C.
+int report_no_memory() {
+    std::fputs(facility_text(ImsgText::no_memory_for_message), stderr);
+    return 1;
+}
+
 // Formats `format` with `args` behind the severity's prefix and writes it in one piece.
-int emit_v(int severity, const char *format, va_list args) {
+int emit_v(int severity, const char *format, va_list args) try {
     std::string message = prefix_for(severity);
     const size_t prefix_length = message.size();
     if (!format_message(message, format, args)) return 1;
     if (message.size() == prefix_length) return 0;
     return write_all(stream_for(severity), message.data(), message.size());
+} catch (const std::bad_alloc &) {
+    return report_no_memory();
 }
 
 // A text of a table that takes no arguments, behind the severity's prefix.
-int emit_as_it_stands(int severity, const char *text) {
+int emit_as_it_stands(int severity, const char *text) try {
     const std::string message = prefix_for(severity) + text;
     return write_all(stream_for(severity), message.data(), message.size());
+} catch (const std::bad_alloc &) {
+    return report_no_memory();
 }
 
 int emit(int severity, const char *format, ...) {
@@ -407,7 +419,7 @@ int imsg_sprintf(char *buffer, const char *format, int index, ...) {
     return needed < IMSG_SPRINTF_MAX ? needed : IMSG_SPRINTF_MAX - 1;
 }
 
-int imsg_should_trace(const char *facility, int level) {
+int imsg_should_trace(const char *facility, int level) try {
     (void)level;  // a named facility traces at every level
     if (facility == nullptr || facility[0] == '\0' || std::strchr(facility, ',') != nullptr) return 0;
     const std::string &list = settings().facilities;
@@ -415,9 +427,17 @@ int imsg_should_trace(const char *facility, int level) {
     return list.find(",all,") != std::string::npos || list.find("," + std::string(facility) + ",") != std::string::npos
                ? 1
                : 0;
+} catch (const std::bad_alloc &) {
+    return 0;  // no memory to read the settings: nothing traced
 }
 
-int imsg_get_desired_verbosity(void) { return settings().verbosity; }
+int imsg_get_desired_verbosity(void) {
+    try {
+        return settings().verbosity;
+    } catch (const std::bad_alloc &) {
+        return 0;
+    }
+}
 
 void imsg_set_program_name(const char *name) { g_program_name.store(name, std::memory_order_release); }
 

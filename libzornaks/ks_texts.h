@@ -18,7 +18,8 @@ namespace zornaks {
     X(missing_message, "internal error: no message %d in catalog \"%s\"\n")                               \
     X(malformed_verbosity,                                                                                \
       "The environment variable VX_VERBOSITY=\"%s\" is not a decimal number from 0 to 2147483647; it is " \
-      "ignored.\n")
+      "ignored.\n")                                                                                       \
+    X(no_memory_for_message, "Out of memory: a message could not be printed.\n")
 
 #define ZORNAKS_CLP_TEXTS(X)                                                        \
     X(too_short, "\"%s\" is too short for %s; type at least %s\n")                  \
