@@ -29,7 +29,7 @@
 #include "catalog_text.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
-#include "utf8.h"
+#include "terminal_text.h"
 
 namespace zornaks {
 namespace {
@@ -87,39 +87,6 @@ int write_all(FILE *stream, const char *text, size_t length) {
 // lines, piped input and file names. Each argument that prints text is written with
 // its control characters escaped, so that no input reaches a terminal as an escape
 // sequence. A message is formatted one conversion at a time for that.
-
-void append_hex(std::string &out, unsigned char byte) {
-    constexpr const char *kDigits = "0123456789abcdef";
-    out += kDigits[byte >> 4];
-    out += kDigits[byte & 0xF];
-}
-
-// C0 controls but the tab, DEL, and bytes that are not part of well-formed UTF-8 are
-// written as "\x1b"; the C1 controls (U+0080..U+009F) as "\u009b", so that they are not
-// taken for the lone bytes of the same values.
-std::string escaped_for_terminal(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    while (!text.empty()) {
-        const unsigned char lead = static_cast<unsigned char>(text[0]);
-        const size_t length = vx_utf8::sequence_length(text);
-        if (length == 0 || (length == 1 && ((lead < 0x20 && lead != '\t') || lead == 0x7F))) {
-            out += "\\x";
-            append_hex(out, lead);
-            text.remove_prefix(1);
-            continue;
-        }
-        const unsigned char second = static_cast<unsigned char>(text[length - 1]);
-        if (length == 2 && lead == 0xC2 && second <= 0x9F) {
-            out += "\\u00";
-            append_hex(out, second);
-        } else {
-            out.append(text.data(), length);
-        }
-        text.remove_prefix(length);
-    }
-    return out;
-}
 
 // Appends `spec`, one conversion, formatted with `values`.
 template <class... Values>
@@ -215,7 +182,7 @@ void append_conversion(std::string &out, const char *spec, const vx_catalog::Con
             else
                 append_value(text, spec, stars, va_arg(*args, const char *));
     }
-    out += escaped_for_terminal(text);
+    out += vx_terminal::escaped(text);
 }
 
 // `format` formatted with `args`. False when the format is malformed.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "libzornacmdsyn.h"
+#include "terminal_text.h"
 #include "vexar_complete.h"
 #include "vexar_filenames.h"
 #include "vexar_history.h"
@@ -124,7 +125,8 @@ unsigned char complete_key(EditLine *editor, int) {
     ed.el_get(editor, EL_GETFP, 1, &out);
     if (out == nullptr) return CC_ERROR;
     std::fputc('\n', out);
-    for (const std::string &candidate : candidates) std::fprintf(out, "%s  ", candidate.c_str());
+    // File names are the file system's: shown with their control characters escaped.
+    for (const std::string &candidate : candidates) std::fprintf(out, "%s  ", vx_terminal::escaped(candidate).c_str());
     std::fputc('\n', out);
     std::fflush(out);
     return CC_REDISPLAY;

@@ -15,7 +15,6 @@
 #include <cstring>
 #include <optional>
 
-#include "utf8.h"
 #include "vexar_messages.h"
 
 namespace vexar {
@@ -31,29 +30,6 @@ constexpr long kLockPauseNs = 10'000'000;
 // Flags for every open of the history: a link is not followed, and a FIFO put in its
 // place opens at once instead of waiting for a writer.
 constexpr int kOpenFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-
-// `path` as it may be shown at a terminal: control characters (C0, DEL and C1) and bytes
-// that are not UTF-8 as \xHH, everything else as it is.
-std::string printable(std::string_view path) {
-    std::string shown;
-    while (!path.empty()) {
-        const auto first = static_cast<unsigned char>(path[0]);
-        std::size_t length = vx_utf8::sequence_length(path);
-        const bool c1 = length == 2 && first == 0xC2 && static_cast<unsigned char>(path[1]) < 0xA0;
-        if (length == 0 || first < 0x20 || first == 0x7F || c1) {
-            length = length == 0 ? 1 : length;
-            for (std::size_t i = 0; i < length; ++i) {
-                char escape[5];
-                std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(path[i]));
-                shown += escape;
-            }
-        } else {
-            shown.append(path.substr(0, length));
-        }
-        path.remove_prefix(length);
-    }
-    return shown;
-}
 
 // The note for what stands at the history's path when it is not a regular file.
 ToolText note_for(mode_t mode) {
@@ -167,7 +143,7 @@ std::string history_file_path() {
     }
     // A relative home would put the history wherever cd went.
     if (home[0] != '/') {
-        print(IMSG_SEV_USAGE, ToolText::history_relative_home, printable(home).c_str());
+        print(IMSG_SEV_USAGE, ToolText::history_relative_home, home);
         return std::string();
     }
     std::string_view folder(home);
@@ -177,11 +153,11 @@ std::string history_file_path() {
     if (lstat(path.c_str(), &info) != 0) {
         if (errno == ENOENT) return path;  // none yet: the first save makes it
         const int error = errno;
-        print(IMSG_SEV_USAGE, ToolText::history_unexamined, printable(path).c_str(), std::strerror(error));
+        print(IMSG_SEV_USAGE, ToolText::history_unexamined, path.c_str(), std::strerror(error));
         return std::string();
     }
     if (S_ISREG(info.st_mode)) return path;
-    print(IMSG_SEV_USAGE, note_for(info.st_mode), printable(path).c_str());
+    print(IMSG_SEV_USAGE, note_for(info.st_mode), path.c_str());
     return std::string();
 }
 

@@ -292,6 +292,20 @@ TEST_F(LineEditingFileNames, TabCompletesOperandsFromTheFiles) {
     EXPECT_EQ(terminal.Finish(), 0);
 }
 
+// File names listed below the line are the file system's, not the tool's: their control
+// characters are shown escaped, so that a name cannot drive the terminal.
+TEST_F(LineEditingFileNames, ListedNamesShowTheirControlCharactersEscaped) {
+    Write("ctl/a\x1b]0;X\ab", "");
+    Write("ctl/a\x1b]0;X\ac", "");
+    const std::string folder = Path() + "/ctl/";
+    Terminal terminal(Path());
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.Line("lspacket " + folder + "a\t\t", "a\\x1b]0;X\\x07b  " + folder + "a\\x1b]0;X\\x07c"))
+        << terminal.Output();
+    ASSERT_TRUE(terminal.Line("\x15quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+}
+
 // A word beginning with "@" reads an argument file: a file whose name begins with "@"
 // is completed as "@@name", the word that stands for that name; after "@", Tab
 // completes the argument file's name.
@@ -609,7 +623,7 @@ const InMemoryCase kInMemory[] = {
     // Control bytes of the home reach the terminal escaped, never as they are.
     {"relative_home_with_control_bytes", [](const std::string &) {}, "rel\x1b]0;x\a\xff",
      [](const std::string &) {
-         return kInMemoryOnly + "the home folder \"rel\\x1B]0;x\\x07\\xFF\" is not an absolute path.\n";
+         return kInMemoryOnly + "the home folder \"rel\\x1b]0;x\\x07\\xff\" is not an absolute path.\n";
      }},
     {"empty_home", [](const std::string &) {}, "",
      [](const std::string &) { return kInMemoryOnly + "HOME names no home folder.\n"; }},
