@@ -3,8 +3,9 @@
 // command's table installs, and the generated syntax description when the build has
 // one), its diagnostics (the catalog messages the command's routine can print, as the
 // build-time scan of its source found them), its examples (run through the built tool)
-// and mandoc's lint. Then "vexar man WORD" from any folder. (The installed manual, with
-// man and man -l, is checked by the install test.)
+// and mandoc's lint; a library page for the declarations of its header and its link
+// line. Then "vexar man WORD" from any folder. (The installed manual, with man and
+// man -l, is checked by the install test.)
 
 #include <gtest/gtest.h>
 
@@ -236,6 +237,85 @@ std::map<std::string, nlohmann::json> syntax_description() {
     return commands;
 }
 
+// A page as a terminal shows it, without the backspaces that overstrike bold and
+// underlined letters.
+std::string without_overstrike(const std::string &text) {
+    std::string plain;
+    for (const char c : text) {
+        if (c == '\b' && !plain.empty())
+            plain.pop_back();
+        else
+            plain += c;
+    }
+    return plain;
+}
+
+std::string rendered_by_mandoc(const fs::path &page) {
+    const ProcessResult shown = run_process(VX_MANDOC, {"-Tascii", page.string()});
+    EXPECT_EQ(shown.status, 0) << page << ": " << shown.err;
+    return without_overstrike(shown.out);
+}
+
+// The text of a section of a rendered page, blanks collapsed.
+std::string rendered_section(const std::string &page, const std::string &name) {
+    std::string text;
+    bool inside = false;
+    for (const std::string &line : lines_of(page)) {
+        if (!line.empty() && line[0] != ' ')
+            inside = line == name;
+        else if (inside)
+            for (const std::string &word : words_of(line)) text += word + " ";
+    }
+    return text;
+}
+
+// A C declaration in one spelling whatever its layout: blanks collapsed, none after '*'.
+std::string as_c(const std::string &text) {
+    std::string c;
+    for (const std::string &word : words_of(text)) c += (c.empty() || c.back() == '*' ? "" : " ") + word;
+    return c;
+}
+
+// What a header exports: each declaration marked with a library's API macro, without it.
+std::vector<std::string> exported_declarations(const fs::path &header) {
+    static const std::regex exported(R"(^[A-Z][A-Z0-9_]*_API (.*)$)");
+    std::vector<std::string> declarations;
+    std::ifstream in(header);
+    EXPECT_TRUE(in) << header << " cannot be read";
+    std::string pending;
+    std::smatch match;
+    for (std::string line; std::getline(in, line);) {
+        if (pending.empty() && std::regex_match(line, match, exported))
+            line = match[1];
+        else if (pending.empty())
+            continue;
+        pending += line + " ";
+        if (line.find(';') == std::string::npos) continue;
+        declarations.push_back(as_c(pending));
+        pending.clear();
+    }
+    return declarations;
+}
+
+// The libraries a text links: its "-lNAME" words.
+std::vector<std::string> linked_libraries(const std::string &text) {
+    std::vector<std::string> libraries;
+    for (std::string word : words_of(text)) {
+        if (word.rfind("-l", 0) != 0) continue;
+        word.erase(word.find_last_not_of(",.)") + 1);
+        libraries.push_back(word);
+    }
+    return libraries;
+}
+
+std::string pkg_config_libs() {
+    std::ifstream in(VX_PKG_CONFIG_TEMPLATE);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("Libs:", 0) == 0) return line;
+    ADD_FAILURE() << "no Libs line in " << VX_PKG_CONFIG_TEMPLATE;
+    return {};
+}
+
 class PageTest : public testing::TestWithParam<fs::path> {
   protected:
     Page page_ = read_page(GetParam());
@@ -345,6 +425,30 @@ TEST_P(PageTest, ExamplesPrintWhatTheyShow) {
     if (has_routine(page_.command())) {
         EXPECT_GE(examples, 2) << "two examples for each command of the library";
     }
+}
+
+// A library page's SYNOPSIS shows every declaration the header it includes exports,
+// as C: the same return type, name and parameters.
+TEST_P(PageTest, SynopsisShowsWhatItsHeaderExports) {
+    std::vector<std::string> headers;
+    for (const std::string &line : page_.section("SYNOPSIS"))
+        if (line.rfind(".In ", 0) == 0) headers.push_back(line.substr(4));
+    if (headers.empty()) GTEST_SKIP() << "includes no header";
+    const std::string synopsis = as_c(rendered_section(rendered_by_mandoc(GetParam()), "SYNOPSIS"));
+    for (const std::string &header : headers) {
+        const std::vector<std::string> declarations = exported_declarations(fs::path(VX_INCLUDE_DIR) / header);
+        EXPECT_FALSE(declarations.empty()) << header << " exports nothing";
+        for (const std::string &declaration : declarations)
+            EXPECT_NE(synopsis.find(declaration), std::string::npos) << "not in SYNOPSIS: " << declaration;
+    }
+}
+
+// The link line a library page gives is what pkg-config gives: the library and every
+// component it calls, which it does not link itself.
+TEST_P(PageTest, LibraryLineLinksWhatPkgConfigLinks) {
+    if (page_.section("LIBRARY").empty()) GTEST_SKIP() << "not a library's page";
+    const std::string library = rendered_section(rendered_by_mandoc(GetParam()), "LIBRARY");
+    EXPECT_EQ(linked_libraries(library), linked_libraries(pkg_config_libs())) << library;
 }
 
 TEST_P(PageTest, MandocFindsNothingToSay) {
