@@ -4,12 +4,14 @@
 // one), its diagnostics (the catalog messages the command's routine can print, as the
 // build-time scan of its source found them), its examples (run through the built tool)
 // and mandoc's lint; a library page for the declarations of its header and its link
-// line. Then "vexar man WORD" from any folder. (The installed manual, with man and
-// man -l, is checked by the install test.)
+// line; every page, as built, for the system its header and footer name (through mandoc
+// and man-db). Then "vexar man WORD" from any folder. (The installed manual, with man
+// and man -l, is checked by the install test.)
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -256,6 +258,21 @@ std::string rendered_by_mandoc(const fs::path &page) {
     return without_overstrike(shown.out);
 }
 
+std::string rendered_by_man_db(const fs::path &page) {
+    ProcessOptions options;
+    options.set_env = {{"MANWIDTH", "80"}, {"LC_ALL", "C"}};
+    options.unset_env = {"MANPAGER", "PAGER", "MANOPT"};
+    const ProcessResult shown = run_process(VX_MAN_DB, {"-l", "-P", "cat", page.string()}, options);
+    EXPECT_EQ(shown.status, 0) << page << ": " << shown.err;
+    return without_overstrike(shown.out);
+}
+
+// The roff page the build made of a source, as man(1) reads it.
+fs::path built_page(const fs::path &source) {
+    const std::string name = source.filename().string();
+    return fs::path(VX_MAN_BUILD_DIR) / ("man" + name.substr(name.size() - 1)) / name;
+}
+
 // The text of a section of a rendered page, blanks collapsed.
 std::string rendered_section(const std::string &page, const std::string &name) {
     std::string text;
@@ -314,6 +331,12 @@ std::string pkg_config_libs() {
         if (line.rfind("Libs:", 0) == 0) return line;
     ADD_FAILURE() << "no Libs line in " << VX_PKG_CONFIG_TEMPLATE;
     return {};
+}
+
+std::string lowercase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 
 class PageTest : public testing::TestWithParam<fs::path> {
@@ -449,6 +472,38 @@ TEST_P(PageTest, LibraryLineLinksWhatPkgConfigLinks) {
     if (page_.section("LIBRARY").empty()) GTEST_SKIP() << "not a library's page";
     const std::string library = rendered_section(rendered_by_mandoc(GetParam()), "LIBRARY");
     EXPECT_EQ(linked_libraries(library), linked_libraries(pkg_config_libs())) << library;
+}
+
+// The page as man(1) shows it, through mandoc and through man-db (groff): its title in
+// the header, which names no other system; the product and its version at both ends of
+// the footer.
+TEST_P(PageTest, HeaderAndFooterNameTheProductAndVersion) {
+    const std::string name = GetParam().filename().string();
+    const std::string title = lowercase(GetParam().stem().string() + "(" + name.substr(name.size() - 1) + ")");
+    std::map<std::string, std::string> renderings = {{"mandoc", rendered_by_mandoc(built_page(GetParam()))}};
+    if (VX_MAN_DB[0] != '\0') renderings["man-db"] = rendered_by_man_db(built_page(GetParam()));
+    for (const auto &[renderer, rendered] : renderings) {
+        const std::vector<std::string> lines = lines_of(rendered);
+        const auto first = std::find_if(lines.begin(), lines.end(), [](const auto &line) { return !line.empty(); });
+        const auto last = std::find_if(lines.rbegin(), lines.rend(), [](const auto &line) { return !line.empty(); });
+        ASSERT_NE(first, lines.end()) << renderer << " renders nothing";
+        // groff cuts a long title short: "VEXAR-FAMILYSYNCSTA...".
+        std::string shown_title = lowercase(words_of(*first).front());
+        if (shown_title.size() > 3 && shown_title.substr(shown_title.size() - 3) == "...")
+            shown_title.resize(shown_title.size() - 3);
+        EXPECT_EQ(title.rfind(shown_title, 0), 0u) << renderer << ": " << *first;
+        EXPECT_EQ(first->find("BSD"), std::string::npos) << renderer << ": " << *first;
+        if (renderer == "man-db") {
+            EXPECT_NE(first->find(VX_MAN_SYSTEM), std::string::npos) << *first;
+        }
+        const std::vector<std::string> footer = words_of(*last);
+        const std::vector<std::string> system = words_of(VX_MAN_SYSTEM);
+        ASSERT_GT(footer.size(), 2 * system.size()) << renderer << ": " << *last;
+        EXPECT_EQ(std::vector<std::string>(footer.begin(), footer.begin() + system.size()), system)
+            << renderer << ": " << *last;
+        EXPECT_EQ(std::vector<std::string>(footer.end() - system.size(), footer.end()), system)
+            << renderer << ": " << *last;
+    }
 }
 
 TEST_P(PageTest, MandocFindsNothingToSay) {
