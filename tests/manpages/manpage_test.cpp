@@ -5,8 +5,10 @@
 // build-time scan of its source found them), its examples (run through the built tool)
 // and mandoc's lint; a library page for the declarations of its header and its link
 // line; every page, as built, for the system its header and footer name (through mandoc
-// and man-db). Then "vexar man WORD" from any folder. (The installed manual, with man
-// and man -l, is checked by the install test.)
+// and man-db), and for the slips a page written by hand picks up: a sentence said twice
+// in one flag's entry, a flag the synopsis leaves out without a word why. Then
+// "vexar man WORD" from any folder. (The installed manual, with man and man -l, is
+// checked by the install test.)
 
 #include <gtest/gtest.h>
 
@@ -149,6 +151,7 @@ struct Option {
     std::string shortest;
     bool takes_value = false;
     std::set<std::string> excludes;  // "Cannot be given with -a, -b."
+    std::string text;                // the entry as it reads, after its tag
 };
 
 // The flags a "Cannot be given with \-a, \-b." line names.
@@ -165,11 +168,48 @@ std::set<std::string> excluded_flags(const std::string &line) {
     return flags;
 }
 
+// A line of mdoc as it reads, near enough to compare sentences: the macros dropped,
+// "Fl x" as "-x", the escapes undone.
+std::string plain_text(const std::string &line) {
+    if (line.empty() || line[0] != '.') return unescape(line);
+    static const std::regex macro("[A-Z][a-z]");
+    std::string text;
+    bool flag = false;
+    const std::vector<std::string> words = words_of(line.substr(1));
+    for (const std::string &word : words) {
+        if (std::regex_match(word, macro)) {
+            flag = word == "Fl";
+            continue;
+        }
+        text += std::string(text.empty() || word == "," || word == "." || word == ";" ? "" : " ") + (flag ? "-" : "") +
+                unescape(word);
+        flag = false;
+    }
+    return text;
+}
+
+// The sentences of a text, blanks collapsed.
+std::vector<std::string> sentences_of(const std::string &text) {
+    std::vector<std::string> sentences;
+    std::string sentence;
+    for (const std::string &word : words_of(text)) {
+        sentence += (sentence.empty() ? "" : " ") + word;
+        if (word.back() != '.') continue;
+        sentences.push_back(sentence);
+        sentence.clear();
+    }
+    if (!sentence.empty()) sentences.push_back(sentence);
+    return sentences;
+}
+
 std::vector<Option> options_of(const Page &page) {
     std::vector<Option> options;
+    bool in_entry = false;
     for (const std::string &line : page.section("OPTIONS")) {
         if (!options.empty() && options.back().excludes.empty()) options.back().excludes = excluded_flags(line);
         const std::vector<std::string> words = words_of(line);
+        if (!words.empty() && (words[0] == ".It" || words[0] == ".El")) in_entry = false;
+        if (in_entry) options.back().text += plain_text(line) + "\n";
         if (words.size() < 3 || words[0] != ".It" || words[1] != "Fl") continue;
         Option option;
         option.name = option.shortest = "-" + words[2];
@@ -180,6 +220,7 @@ std::vector<Option> options_of(const Page &page) {
         }
         option.takes_value = std::find(words.begin() + next, words.end(), "Ar") != words.end();
         options.push_back(option);
+        in_entry = true;
     }
     return options;
 }
@@ -331,6 +372,45 @@ std::string pkg_config_libs() {
         if (line.rfind("Libs:", 0) == 0) return line;
     ADD_FAILURE() << "no Libs line in " << VX_PKG_CONFIG_TEMPLATE;
     return {};
+}
+
+// The flags a usage text shows, in the spelling it shows them: "[-c" is "-c".
+std::set<std::string> flags_shown(const std::vector<std::vector<std::string>> &shown) {
+    static const std::regex flag(R"((?:^|[\s\[{(|])(-[A-Za-z_][A-Za-z0-9_]*))");
+    std::set<std::string> flags;
+    for (const std::vector<std::string> &display : shown)
+        for (const std::string &line : display)
+            for (auto found = std::sregex_iterator(line.begin(), line.end(), flag); found != std::sregex_iterator();
+                 ++found)
+                flags.insert((*found)[1]);
+    return flags;
+}
+
+bool shown_in(const Option &option, const std::set<std::string> &shown) {
+    return std::any_of(shown.begin(), shown.end(), [&](const std::string &spelling) {
+        return spelling.size() >= option.shortest.size() && option.name.rfind(spelling, 0) == 0;
+    });
+}
+
+// Said of the flags a command accepts but its usage text leaves out, in DESCRIPTION:
+// "-dump and -invob are accepted too, though the usage text does not show them."
+constexpr const char *kLeftOutOfUsage = "are accepted too, though the usage text does not show them.";
+constexpr const char *kOneLeftOutOfUsage = "is accepted too, though the usage text does not show it.";
+
+std::set<std::string> flags_said_left_out(const Page &page) {
+    std::string text;
+    for (const std::string &line : page.section("DESCRIPTION")) text += plain_text(line) + "\n";
+    std::set<std::string> flags;
+    for (const std::string &sentence : sentences_of(text)) {
+        if (sentence.find(kLeftOutOfUsage) == std::string::npos &&
+            sentence.find(kOneLeftOutOfUsage) == std::string::npos)
+            continue;
+        for (std::string word : words_of(sentence)) {
+            word.erase(word.find_last_not_of(",;.)") + 1);
+            if (word.size() > 1 && word[0] == '-') flags.insert(word);
+        }
+    }
+    return flags;
 }
 
 std::string lowercase(std::string text) {
@@ -504,6 +584,31 @@ TEST_P(PageTest, HeaderAndFooterNameTheProductAndVersion) {
         EXPECT_EQ(std::vector<std::string>(footer.end() - system.size(), footer.end()), system)
             << renderer << ": " << *last;
     }
+}
+
+// No flag's entry says the same thing twice ("Sets x to 1." and later "Also sets x to 1.").
+TEST_P(PageTest, NoFlagsEntryRepeatsASentence) {
+    for (const Option &option : options_of(page_)) {
+        std::set<std::string> said;
+        for (const std::string &sentence : sentences_of(option.text)) {
+            std::string meaning = lowercase(sentence);
+            if (meaning.rfind("also ", 0) == 0) meaning.erase(0, 5);
+            EXPECT_TRUE(said.insert(meaning).second) << option.name << " says twice: " << sentence;
+        }
+    }
+}
+
+// A flag under OPTIONS that the SYNOPSIS leaves out is named, in full, in DESCRIPTION
+// by the sentence that says so; no flag the SYNOPSIS shows is.
+TEST_P(PageTest, FlagsTheSynopsisLeavesOutAreNamedAsSuch) {
+    const std::vector<Option> options = options_of(page_);
+    if (options.empty()) GTEST_SKIP() << "no OPTIONS";
+    const std::set<std::string> shown = flags_shown(displays(page_.section("SYNOPSIS")));
+    std::set<std::string> left_out;
+    for (const Option &option : options)
+        if (!shown_in(option, shown)) left_out.insert(option.name);
+    EXPECT_EQ(flags_said_left_out(page_), left_out)
+        << "say \"-a and -b " << kLeftOutOfUsage << "\" or \"-a " << kOneLeftOutOfUsage << "\"";
 }
 
 TEST_P(PageTest, MandocFindsNothingToSay) {
