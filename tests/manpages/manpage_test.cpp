@@ -3,12 +3,17 @@
 // command's table installs, and the generated syntax description when the build has
 // one), its diagnostics (the catalog messages the command's routine can print, as the
 // build-time scan of its source found them), its examples (run through the built tool)
-// and mandoc's lint. Then "vexar man WORD" from any folder. (The installed manual, with
-// man and man -l, is checked by the install test.)
+// and mandoc's lint; a library page for the declarations of its header and its link
+// line; every page, as built, for the system its header and footer name (through mandoc
+// and man-db), and for the slips a page written by hand picks up: a sentence said twice
+// in one flag's entry, a flag the synopsis leaves out without a word why. Then
+// "vexar man WORD" from any folder. (The installed manual, with man and man -l, is
+// checked by the install test.)
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -146,6 +151,7 @@ struct Option {
     std::string shortest;
     bool takes_value = false;
     std::set<std::string> excludes;  // "Cannot be given with -a, -b."
+    std::string text;                // the entry as it reads, after its tag
 };
 
 // The flags a "Cannot be given with \-a, \-b." line names.
@@ -162,11 +168,48 @@ std::set<std::string> excluded_flags(const std::string &line) {
     return flags;
 }
 
+// A line of mdoc as it reads, near enough to compare sentences: the macros dropped,
+// "Fl x" as "-x", the escapes undone.
+std::string plain_text(const std::string &line) {
+    if (line.empty() || line[0] != '.') return unescape(line);
+    static const std::regex macro("[A-Z][a-z]");
+    std::string text;
+    bool flag = false;
+    const std::vector<std::string> words = words_of(line.substr(1));
+    for (const std::string &word : words) {
+        if (std::regex_match(word, macro)) {
+            flag = word == "Fl";
+            continue;
+        }
+        text += std::string(text.empty() || word == "," || word == "." || word == ";" ? "" : " ") + (flag ? "-" : "") +
+                unescape(word);
+        flag = false;
+    }
+    return text;
+}
+
+// The sentences of a text, blanks collapsed.
+std::vector<std::string> sentences_of(const std::string &text) {
+    std::vector<std::string> sentences;
+    std::string sentence;
+    for (const std::string &word : words_of(text)) {
+        sentence += (sentence.empty() ? "" : " ") + word;
+        if (word.back() != '.') continue;
+        sentences.push_back(sentence);
+        sentence.clear();
+    }
+    if (!sentence.empty()) sentences.push_back(sentence);
+    return sentences;
+}
+
 std::vector<Option> options_of(const Page &page) {
     std::vector<Option> options;
+    bool in_entry = false;
     for (const std::string &line : page.section("OPTIONS")) {
         if (!options.empty() && options.back().excludes.empty()) options.back().excludes = excluded_flags(line);
         const std::vector<std::string> words = words_of(line);
+        if (!words.empty() && (words[0] == ".It" || words[0] == ".El")) in_entry = false;
+        if (in_entry) options.back().text += plain_text(line) + "\n";
         if (words.size() < 3 || words[0] != ".It" || words[1] != "Fl") continue;
         Option option;
         option.name = option.shortest = "-" + words[2];
@@ -177,6 +220,7 @@ std::vector<Option> options_of(const Page &page) {
         }
         option.takes_value = std::find(words.begin() + next, words.end(), "Ar") != words.end();
         options.push_back(option);
+        in_entry = true;
     }
     return options;
 }
@@ -234,6 +278,145 @@ std::map<std::string, nlohmann::json> syntax_description() {
     for (const nlohmann::json &command : description.at("commands"))
         commands[command.at("word").get<std::string>()] = command;
     return commands;
+}
+
+// A page as a terminal shows it, without the backspaces that overstrike bold and
+// underlined letters.
+std::string without_overstrike(const std::string &text) {
+    std::string plain;
+    for (const char c : text) {
+        if (c == '\b' && !plain.empty())
+            plain.pop_back();
+        else
+            plain += c;
+    }
+    return plain;
+}
+
+std::string rendered_by_mandoc(const fs::path &page) {
+    const ProcessResult shown = run_process(VX_MANDOC, {"-Tascii", page.string()});
+    EXPECT_EQ(shown.status, 0) << page << ": " << shown.err;
+    return without_overstrike(shown.out);
+}
+
+std::string rendered_by_man_db(const fs::path &page) {
+    ProcessOptions options;
+    options.set_env = {{"MANWIDTH", "80"}, {"LC_ALL", "C"}};
+    options.unset_env = {"MANPAGER", "PAGER", "MANOPT"};
+    const ProcessResult shown = run_process(VX_MAN_DB, {"-l", "-P", "cat", page.string()}, options);
+    EXPECT_EQ(shown.status, 0) << page << ": " << shown.err;
+    return without_overstrike(shown.out);
+}
+
+// The roff page the build made of a source, as man(1) reads it.
+fs::path built_page(const fs::path &source) {
+    const std::string name = source.filename().string();
+    return fs::path(VX_MAN_BUILD_DIR) / ("man" + name.substr(name.size() - 1)) / name;
+}
+
+// The text of a section of a rendered page, blanks collapsed.
+std::string rendered_section(const std::string &page, const std::string &name) {
+    std::string text;
+    bool inside = false;
+    for (const std::string &line : lines_of(page)) {
+        if (!line.empty() && line[0] != ' ')
+            inside = line == name;
+        else if (inside)
+            for (const std::string &word : words_of(line)) text += word + " ";
+    }
+    return text;
+}
+
+// A C declaration in one spelling whatever its layout: blanks collapsed, none after '*'.
+std::string as_c(const std::string &text) {
+    std::string c;
+    for (const std::string &word : words_of(text)) c += (c.empty() || c.back() == '*' ? "" : " ") + word;
+    return c;
+}
+
+// What a header exports: each declaration marked with a library's API macro, without it.
+std::vector<std::string> exported_declarations(const fs::path &header) {
+    static const std::regex exported(R"(^[A-Z][A-Z0-9_]*_API (.*)$)");
+    std::vector<std::string> declarations;
+    std::ifstream in(header);
+    EXPECT_TRUE(in) << header << " cannot be read";
+    std::string pending;
+    std::smatch match;
+    for (std::string line; std::getline(in, line);) {
+        if (pending.empty() && std::regex_match(line, match, exported))
+            line = match[1];
+        else if (pending.empty())
+            continue;
+        pending += line + " ";
+        if (line.find(';') == std::string::npos) continue;
+        declarations.push_back(as_c(pending));
+        pending.clear();
+    }
+    return declarations;
+}
+
+// The libraries a text links: its "-lNAME" words.
+std::vector<std::string> linked_libraries(const std::string &text) {
+    std::vector<std::string> libraries;
+    for (std::string word : words_of(text)) {
+        if (word.rfind("-l", 0) != 0) continue;
+        word.erase(word.find_last_not_of(",.)") + 1);
+        libraries.push_back(word);
+    }
+    return libraries;
+}
+
+std::string pkg_config_libs() {
+    std::ifstream in(VX_PKG_CONFIG_TEMPLATE);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("Libs:", 0) == 0) return line;
+    ADD_FAILURE() << "no Libs line in " << VX_PKG_CONFIG_TEMPLATE;
+    return {};
+}
+
+// The flags a usage text shows, in the spelling it shows them: "[-c" is "-c".
+std::set<std::string> flags_shown(const std::vector<std::vector<std::string>> &shown) {
+    static const std::regex flag(R"((?:^|[\s\[{(|])(-[A-Za-z_][A-Za-z0-9_]*))");
+    std::set<std::string> flags;
+    for (const std::vector<std::string> &display : shown)
+        for (const std::string &line : display)
+            for (auto found = std::sregex_iterator(line.begin(), line.end(), flag); found != std::sregex_iterator();
+                 ++found)
+                flags.insert((*found)[1]);
+    return flags;
+}
+
+bool shown_in(const Option &option, const std::set<std::string> &shown) {
+    return std::any_of(shown.begin(), shown.end(), [&](const std::string &spelling) {
+        return spelling.size() >= option.shortest.size() && option.name.rfind(spelling, 0) == 0;
+    });
+}
+
+// Said of the flags a command accepts but its usage text leaves out, in DESCRIPTION:
+// "-dump and -invob are accepted too, though the usage text does not show them."
+constexpr const char *kLeftOutOfUsage = "are accepted too, though the usage text does not show them.";
+constexpr const char *kOneLeftOutOfUsage = "is accepted too, though the usage text does not show it.";
+
+std::set<std::string> flags_said_left_out(const Page &page) {
+    std::string text;
+    for (const std::string &line : page.section("DESCRIPTION")) text += plain_text(line) + "\n";
+    std::set<std::string> flags;
+    for (const std::string &sentence : sentences_of(text)) {
+        if (sentence.find(kLeftOutOfUsage) == std::string::npos &&
+            sentence.find(kOneLeftOutOfUsage) == std::string::npos)
+            continue;
+        for (std::string word : words_of(sentence)) {
+            word.erase(word.find_last_not_of(",;.)") + 1);
+            if (word.size() > 1 && word[0] == '-') flags.insert(word);
+        }
+    }
+    return flags;
+}
+
+std::string lowercase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 
 class PageTest : public testing::TestWithParam<fs::path> {
@@ -345,6 +528,87 @@ TEST_P(PageTest, ExamplesPrintWhatTheyShow) {
     if (has_routine(page_.command())) {
         EXPECT_GE(examples, 2) << "two examples for each command of the library";
     }
+}
+
+// A library page's SYNOPSIS shows every declaration the header it includes exports,
+// as C: the same return type, name and parameters.
+TEST_P(PageTest, SynopsisShowsWhatItsHeaderExports) {
+    std::vector<std::string> headers;
+    for (const std::string &line : page_.section("SYNOPSIS"))
+        if (line.rfind(".In ", 0) == 0) headers.push_back(line.substr(4));
+    if (headers.empty()) GTEST_SKIP() << "includes no header";
+    const std::string synopsis = as_c(rendered_section(rendered_by_mandoc(GetParam()), "SYNOPSIS"));
+    for (const std::string &header : headers) {
+        const std::vector<std::string> declarations = exported_declarations(fs::path(VX_INCLUDE_DIR) / header);
+        EXPECT_FALSE(declarations.empty()) << header << " exports nothing";
+        for (const std::string &declaration : declarations)
+            EXPECT_NE(synopsis.find(declaration), std::string::npos) << "not in SYNOPSIS: " << declaration;
+    }
+}
+
+// The link line a library page gives is what pkg-config gives: the library and every
+// component it calls, which it does not link itself.
+TEST_P(PageTest, LibraryLineLinksWhatPkgConfigLinks) {
+    if (page_.section("LIBRARY").empty()) GTEST_SKIP() << "not a library's page";
+    const std::string library = rendered_section(rendered_by_mandoc(GetParam()), "LIBRARY");
+    EXPECT_EQ(linked_libraries(library), linked_libraries(pkg_config_libs())) << library;
+}
+
+// The page as man(1) shows it, through mandoc and through man-db (groff): its title in
+// the header, which names no other system; the product and its version at both ends of
+// the footer.
+TEST_P(PageTest, HeaderAndFooterNameTheProductAndVersion) {
+    const std::string name = GetParam().filename().string();
+    const std::string title = lowercase(GetParam().stem().string() + "(" + name.substr(name.size() - 1) + ")");
+    std::map<std::string, std::string> renderings = {{"mandoc", rendered_by_mandoc(built_page(GetParam()))}};
+    if (VX_MAN_DB[0] != '\0') renderings["man-db"] = rendered_by_man_db(built_page(GetParam()));
+    for (const auto &[renderer, rendered] : renderings) {
+        const std::vector<std::string> lines = lines_of(rendered);
+        const auto first = std::find_if(lines.begin(), lines.end(), [](const auto &line) { return !line.empty(); });
+        const auto last = std::find_if(lines.rbegin(), lines.rend(), [](const auto &line) { return !line.empty(); });
+        ASSERT_NE(first, lines.end()) << renderer << " renders nothing";
+        // groff cuts a long title short: "VEXAR-FAMILYSYNCSTA...".
+        std::string shown_title = lowercase(words_of(*first).front());
+        if (shown_title.size() > 3 && shown_title.substr(shown_title.size() - 3) == "...")
+            shown_title.resize(shown_title.size() - 3);
+        EXPECT_EQ(title.rfind(shown_title, 0), 0u) << renderer << ": " << *first;
+        EXPECT_EQ(first->find("BSD"), std::string::npos) << renderer << ": " << *first;
+        if (renderer == "man-db") {
+            EXPECT_NE(first->find(VX_MAN_SYSTEM), std::string::npos) << *first;
+        }
+        const std::vector<std::string> footer = words_of(*last);
+        const std::vector<std::string> system = words_of(VX_MAN_SYSTEM);
+        ASSERT_GT(footer.size(), 2 * system.size()) << renderer << ": " << *last;
+        EXPECT_EQ(std::vector<std::string>(footer.begin(), footer.begin() + system.size()), system)
+            << renderer << ": " << *last;
+        EXPECT_EQ(std::vector<std::string>(footer.end() - system.size(), footer.end()), system)
+            << renderer << ": " << *last;
+    }
+}
+
+// No flag's entry says the same thing twice ("Sets x to 1." and later "Also sets x to 1.").
+TEST_P(PageTest, NoFlagsEntryRepeatsASentence) {
+    for (const Option &option : options_of(page_)) {
+        std::set<std::string> said;
+        for (const std::string &sentence : sentences_of(option.text)) {
+            std::string meaning = lowercase(sentence);
+            if (meaning.rfind("also ", 0) == 0) meaning.erase(0, 5);
+            EXPECT_TRUE(said.insert(meaning).second) << option.name << " says twice: " << sentence;
+        }
+    }
+}
+
+// A flag under OPTIONS that the SYNOPSIS leaves out is named, in full, in DESCRIPTION
+// by the sentence that says so; no flag the SYNOPSIS shows is.
+TEST_P(PageTest, FlagsTheSynopsisLeavesOutAreNamedAsSuch) {
+    const std::vector<Option> options = options_of(page_);
+    if (options.empty()) GTEST_SKIP() << "no OPTIONS";
+    const std::set<std::string> shown = flags_shown(displays(page_.section("SYNOPSIS")));
+    std::set<std::string> left_out;
+    for (const Option &option : options)
+        if (!shown_in(option, shown)) left_out.insert(option.name);
+    EXPECT_EQ(flags_said_left_out(page_), left_out)
+        << "say \"-a and -b " << kLeftOutOfUsage << "\" or \"-a " << kOneLeftOutOfUsage << "\"";
 }
 
 TEST_P(PageTest, MandocFindsNothingToSay) {
