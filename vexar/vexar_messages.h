@@ -57,7 +57,14 @@ namespace vexar {
     X(line_too_long, "The line is longer than %s; it was not run, and standard input was not read further.\n")       \
     X(words_too_large, "The command line holds more than %d words or %s of text; the command was not run.\n")        \
     X(file_no_writer, "Cannot read argument file \"%s\": it is a pipe that no process writes to.\n")                 \
-    X(out_of_memory, "Out of memory; the tool stopped.\n")
+    X(out_of_memory, "Out of memory; the tool stopped.\n")                                                           \
+    X(tool_usage,                                                                                                    \
+      "Usage: vexar COMMAND [ARGUMENT ...]   run one command\n"                                                      \
+      "       vexar [-e | --stop-on-error]   read commands from standard input, one a line;\n"                       \
+      "                                      -e stops at the first line that fails\n"                                \
+      "       vexar -version                 print the version\n"                                                    \
+      "A word @FILE stands for the words of FILE. The manual: \"man vexar\" or \"vexar man\";\n"                     \
+      "a command's page: \"vexar man COMMAND\"; its usage: \"vexar COMMAND --help\".\n\n")
 
 // The index of each text in tool_texts().
 enum class ToolText : int {
