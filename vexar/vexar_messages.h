@@ -64,7 +64,8 @@ namespace vexar {
       "                                      -e stops at the first line that fails\n"                                \
       "       vexar -version                 print the version\n"                                                    \
       "A word @FILE stands for the words of FILE. The manual: \"man vexar\" or \"vexar man\";\n"                     \
-      "a command's page: \"vexar man COMMAND\"; its usage: \"vexar COMMAND --help\".\n\n")
+      "a command's page: \"vexar man COMMAND\"; its usage: \"vexar COMMAND --help\".\n\n")                           \
+    X(session_greeting, "Type \"help\" for the commands, \"quit\" or %s to leave.\n")
 
 // The index of each text in tool_texts().
 enum class ToolText : int {
@@ -87,6 +88,10 @@ template <class... Args>
 void report(ToolText text, Args... args) {
     print(IMSG_SEV_ERROR, text, args...);
 }
+
+// Text `text` with its one argument, as the message facility would print it: for the
+// texts the tool writes elsewhere than to standard output or error.
+std::string tool_text(ToolText text, const char *argument);
 
 // "vexar: line 3": the name the message facility shows while line 3 of commands read
 // from standard input runs.
