@@ -27,6 +27,8 @@
 namespace {
 
 constexpr int32_t kSyntaxError = 1001;
+// A command that was understood but could not do its work (a page that is not there).
+constexpr int32_t kFailure = 1;
 
 // Commands without a keyword row; handed over by the tool once, read by any thread.
 std::atomic<const cmd_keyword_t *> g_extra_keywords{nullptr};
@@ -241,6 +243,20 @@ bool print_file(const std::string &path) {
     return true;
 }
 
+// Prints page `name` of the tool: the file "<prefix><name>" of the help directory or,
+// failing that, the same with ".txt". A page that is not there is a failure.
+int32_t print_page(const char *tool_name, const char *help_dir, const char *page_prefix, const std::string &name) {
+    const std::string page = page_path(tool_name, help_dir, page_prefix, name);
+    if (page.empty()) {
+        print(IMSG_SEV_ERROR, Text::no_pages_folder, name.c_str());
+        return kFailure;
+    }
+    const std::string page_txt = page + ".txt";
+    if (print_file(page) || print_file(page_txt)) return 0;
+    print(IMSG_SEV_ERROR, Text::no_page, name.c_str(), page.c_str(), page_txt.c_str());
+    return kFailure;
+}
+
 }  // namespace
 
 extern "C" {
@@ -292,28 +308,22 @@ int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t * /*area*/, uint32_
         print(IMSG_SEV_PLAIN, Text::man_usage);
         return 0;
     }
+    // Without a word the page is the tool's own, as it is for the tool's name.
     const char *word = nullptr;
-    if (clp_get_next_arg(parser, &word) != CLP_OK || word == nullptr) {
+    if (clp_get_next_arg(parser, &word) != CLP_OK || word == nullptr) word = tool_name;
+    if (word == nullptr) {
         print(IMSG_SEV_ERROR, Text::man_usage);
         return kSyntaxError;
     }
+    if (tool_name != nullptr && std::string_view(word) == tool_name)
+        return print_page(tool_name, help_dir, page_prefix, tool_name);
 
     const Resolved resolved = resolve(keywords, word);
     if (resolved.row == nullptr) {
         print(IMSG_SEV_ERROR, Text::no_page_for_unknown, word);
         return kSyntaxError;
     }
-    const std::string name = command_name(resolved);
-    const std::string page = page_path(tool_name, help_dir, page_prefix, name);
-    if (page.empty()) {
-        print(IMSG_SEV_ERROR, Text::no_pages_folder, name.c_str());
-        return kSyntaxError;
-    }
-    const std::string page_txt = page + ".txt";
-    if (print_file(page) || print_file(page_txt)) return 0;
-
-    print(IMSG_SEV_ERROR, Text::no_page, name.c_str(), page.c_str(), page_txt.c_str());
-    return kSyntaxError;
+    return print_page(tool_name, help_dir, page_prefix, command_name(resolved));
 } catch (const std::bad_alloc &) {
     return zornacmdsyn::out_of_memory();
 }

@@ -12,7 +12,7 @@ namespace zornacmdsyn {
 // the numbers of translated catalogs stay right.
 #define ZORNACMDSYN_TEXTS(X)                                                            \
     X(help_usage, "Usage: help [command]\n")                                            \
-    X(man_usage, "Usage: man command\n")                                                \
+    X(man_usage, "Usage: man [command]\n")                                              \
     X(commands_heading, "Commands (\"help command\" shows a command's usage):\n")       \
     X(command_with_purpose, "  %-*s %s\n")                                              \
     X(command_alone, "  %s\n")                                                          \

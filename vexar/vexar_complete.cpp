@@ -40,12 +40,6 @@ const syntax::Command *command_of(const char *word) {
     return slot >= 0 ? syntax::command_in_slot(slot) : nullptr;
 }
 
-// help and man take a command word.
-bool takes_command_word(int32_t slot) {
-    const cmd_syntax_routine_t routine = vx_cmdsyn_proc_table[slot].routine;
-    return routine == vx_cmdsyn_help || routine == vx_cmdsyn_man;
-}
-
 // What the word under the cursor stands for, after the words of the command line
 // before it (the command word first), read as the parser reads them.
 enum class Place { flag, value, operand };

@@ -22,10 +22,23 @@ bool is_version_word(const char *word) {
     return std::strcmp(word, "-version") == 0 || std::strcmp(word, "--version") == 0;
 }
 
-// The spellings newcomers try for help; they show what "help" shows.
+// After a command word it asks for that command's usage; as the command word, for help.
+constexpr const char *kUsageOption = "--help";
+// Ends the flags: a word after it is an operand, "--help" too.
+constexpr const char *kEndOfFlags = "--";
+
+// The spellings newcomers try for help; they show what "help" shows, after the tool's
+// own usage when alone.
 bool is_help_option(const char *word) {
-    for (const char *option : {"--help", "-help", "-h", "-?"})
+    for (const char *option : {kUsageOption, "-help", "-h", "-?"})
         if (std::strcmp(word, option) == 0) return true;
+    return false;
+}
+
+// True when "--help" stands among the words after the command word, before "--".
+bool asks_for_usage(int count, const char *const *words) {
+    for (int i = 1; i < count && std::strcmp(words[i], kEndOfFlags) != 0; ++i)
+        if (std::strcmp(words[i], kUsageOption) == 0) return true;
     return false;
 }
 
@@ -45,6 +58,11 @@ int32_t find_slot(const char *word) {
     return slot < VX_CMDSYN_PROC_SLOTS ? slot : -1;
 }
 
+bool takes_command_word(int32_t slot) {
+    const cmd_syntax_routine_t routine = vx_cmdsyn_proc_table[slot].routine;
+    return routine == vx_cmdsyn_help || routine == vx_cmdsyn_man;
+}
+
 void start_up() {
     imsg_set_program_name(kProgramName);
     imsg_get_desired_verbosity();
@@ -53,7 +71,8 @@ void start_up() {
 }
 
 int dispatch(stg_area_t *area, int count, const char *const *words) {
-    const char *word = is_help_option(words[0]) ? "help" : words[0];
+    const bool help_option = is_help_option(words[0]);
+    const char *word = help_option ? "help" : words[0];
     if (is_version_word(word)) {
         libzornavx_cmdsyn_print_verid();
         return kExitOk;
@@ -75,7 +94,14 @@ int dispatch(stg_area_t *area, int count, const char *const *words) {
         report(ToolText::no_memory_for_command_line, word);
         return kExitFailed;
     }
-    return exit_status_of(routine(parser, area, 0), area);
+    if (asks_for_usage(count, words)) return exit_status_of(routine(parser, area, SYNTAX_USAGE_FULL), area);
+    if (help_option && count == 1) print(IMSG_SEV_PLAIN, ToolText::tool_usage);
+    const int status = exit_status_of(routine(parser, area, 0), area);
+    // help and man said that their word reaches no command; what it was meant to be
+    // is the tool's to guess, as for a command word.
+    if (status == kExitSyntax && count >= 2 && takes_command_word(slot) && find_slot(words[1]) < 0)
+        suggest_command_words(words[1]);
+    return status;
 }
 
 int run_one_shot(int count, const char *const *words) {

@@ -22,6 +22,9 @@ constexpr int kMsgUnrecognizedCommand = 24;
 // own words of the generated syntax table), or -1.
 int32_t find_slot(const char *word);
 
+// True for the commands whose operand is a command word (help and man).
+bool takes_command_word(int32_t slot);
+
 // Names the tool in error lines, has the message facility read its settings from the
 // environment (so that a malformed one is reported before any command runs) and hands
 // the words without a keyword row to the shared command syntax, so that help finds them
@@ -29,7 +32,8 @@ int32_t find_slot(const char *word);
 void start_up();
 
 // Runs words[0] with words[1..count) as its command line, taking everything it needs
-// from `area`. Returns the exit status of the command.
+// from `area`; a word "--help" before "--" asks the command for its usage instead.
+// Returns the exit status of the command.
 int dispatch(stg_area_t *area, int count, const char *const *words);
 
 // One command in an area of its own.

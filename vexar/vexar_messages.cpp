@@ -77,6 +77,16 @@ std::string line_label(const char *program, int line_number) {
     return label;
 }
 
+std::string tool_text(ToolText text, const char *argument) {
+    const char *format = translated(text);
+    const int length = std::snprintf(nullptr, 0, format, argument);
+    if (length <= 0) return {};
+    std::string formatted(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(formatted.data(), formatted.size(), format, argument);
+    formatted.pop_back();
+    return formatted;
+}
+
 void report_split_error(SplitError error) { report(texts_of(error).in_line, quote_of(error)); }
 
 void report_split_error_in_file(SplitError error, const char *path, int line_number) {

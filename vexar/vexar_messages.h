@@ -57,7 +57,15 @@ namespace vexar {
     X(line_too_long, "The line is longer than %s; it was not run, and standard input was not read further.\n")       \
     X(words_too_large, "The command line holds more than %d words or %s of text; the command was not run.\n")        \
     X(file_no_writer, "Cannot read argument file \"%s\": it is a pipe that no process writes to.\n")                 \
-    X(out_of_memory, "Out of memory; the tool stopped.\n")
+    X(out_of_memory, "Out of memory; the tool stopped.\n")                                                           \
+    X(tool_usage,                                                                                                    \
+      "Usage: vexar COMMAND [ARGUMENT ...]   run one command\n"                                                      \
+      "       vexar [-e | --stop-on-error]   read commands from standard input, one a line;\n"                       \
+      "                                      -e stops at the first line that fails\n"                                \
+      "       vexar -version                 print the version\n"                                                    \
+      "A word @FILE stands for the words of FILE. The manual: \"man vexar\" or \"vexar man\";\n"                     \
+      "a command's page: \"vexar man COMMAND\"; its usage: \"vexar COMMAND --help\".\n\n")                           \
+    X(session_greeting, "Type \"help\" for the commands, \"quit\" or %s to leave.\n")
 
 // The index of each text in tool_texts().
 enum class ToolText : int {
@@ -80,6 +88,10 @@ template <class... Args>
 void report(ToolText text, Args... args) {
     print(IMSG_SEV_ERROR, text, args...);
 }
+
+// Text `text` with its one argument, as the message facility would print it: for the
+// texts the tool writes elsewhere than to standard output or error.
+std::string tool_text(ToolText text, const char *argument);
 
 // "vexar: line 3": the name the message facility shows while line 3 of commands read
 // from standard input runs.

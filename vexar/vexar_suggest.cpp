@@ -24,6 +24,14 @@ std::size_t edit_distance(std::string_view a, std::string_view b) {
     return d[a.size()][b.size()];
 }
 
+// Command words are ASCII; a word typed with the Caps Lock key on is a slip like any other.
+std::string ascii_lower(std::string_view word) {
+    std::string lower(word);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
 std::size_t allowed_edits(std::size_t length) { return length <= 2 ? 0 : length <= 5 ? 1 : 2; }
 
 // How far `word` is from a command word accepted from `shortest` up to `full`: the nearer
@@ -44,12 +52,14 @@ std::size_t closeness(std::string_view word, std::string_view full, std::string_
 }  // namespace
 
 std::vector<std::string> similar_command_words(const std::string &word) {
+    const std::string lower = ascii_lower(word);
     std::vector<std::string> nearest;
     std::size_t best = std::string_view::npos;
     const auto consider = [&](const char *full, const char *shortest) {
-        const std::size_t distance = closeness(word, full, shortest);
-        // A word at no distance is one the table accepts: it was not mistyped.
-        if (distance == 0 || distance == std::string_view::npos || distance > best) return;
+        // The word as typed is one the table accepts: it was not mistyped.
+        if (word == full || word == shortest) return;
+        const std::size_t distance = closeness(lower, full, shortest);
+        if (distance == std::string_view::npos || distance > best) return;
         if (distance < best) nearest.clear();
         best = distance;
         nearest.push_back(full);

@@ -11,11 +11,13 @@ namespace vexar {
 // when the alias is what was mistyped), sorted; empty when none is close. A word is
 // close when a few edits turn it into a command's full name or shortest spelling (one
 // edit for words of up to five characters, two for longer ones, none for one or two),
-// or when it is the beginning of a full name (two characters at least). Only the words
+// or when it is the beginning of a full name (two characters at least), letters
+// compared without regard to case ("LSPACKET" is "lspacket" mistyped). Only the words
 // at the smallest distance are given.
 std::vector<std::string> similar_command_words(const std::string &word);
 
-// Prints, after "Unrecognized command", the words similar_command_words finds, if any.
+// Prints, after a message that `word` reaches no command, the words
+// similar_command_words finds, if any.
 void suggest_command_words(const char *word);
 
 }  // namespace vexar

@@ -133,16 +133,14 @@ class Terminal {
         }
     }
 
-    // Waits until `text` appears in the output after what earlier waits consumed, and
-    // consumes up to its end. False when it did not appear in time.
+    // Waits until `text` appears in the terminal's output, or in the output pipe's, after
+    // what earlier waits consumed there, and consumes up to its end. The two are kept
+    // apart: what the tool writes to each comes in order, but not in order between them.
+    // False when it did not appear in time.
     bool WaitFor(const std::string &text, int timeout_ms = 15000) {
         const long long deadline = NowMs() + timeout_ms;
         for (;;) {
-            const std::size_t at = output_.find(text, mark_);
-            if (at != std::string::npos) {
-                mark_ = at + text.size();
-                return true;
-            }
+            if (terminal_.Consume(text) || pipe_.Consume(text)) return true;
             const long long left = deadline - NowMs();
             if (left <= 0 || !ReadSome(static_cast<int>(left))) return false;
         }
@@ -183,6 +181,8 @@ class Terminal {
     }
 
     const std::string &Output() const { return output_; }
+    // What came through the output pipe alone (TerminalSetup::plain_output).
+    const std::string &PipeOutput() const { return pipe_.text; }
 
   private:
     static constexpr const char *kPrompt = "vexar> ";
@@ -198,6 +198,7 @@ class Terminal {
             const ssize_t n = read(fd.fd, buffer, sizeof buffer);
             if (n > 0) {
                 output_.append(buffer, static_cast<std::size_t>(n));
+                (fd.fd == output_pipe_ ? pipe_ : terminal_).text.append(buffer, static_cast<std::size_t>(n));
                 got = true;
             } else if (fd.fd == output_pipe_) {  // the tool left: only the terminal is read on
                 close(output_pipe_);
@@ -212,8 +213,22 @@ class Terminal {
     int master_ = -1;
     int output_pipe_ = -1;
     int status_ = -10000;  // below 0 until the tool left
-    std::string output_;
-    std::size_t mark_ = 0;
+    // What one source gave, and how far waits consumed it.
+    struct Received {
+        std::string text;
+        std::size_t mark = 0;
+
+        bool Consume(const std::string &wanted) {
+            const std::size_t at = text.find(wanted, mark);
+            if (at == std::string::npos) return false;
+            mark = at + wanted.size();
+            return true;
+        }
+    };
+
+    std::string output_;  // both sources, as they were read
+    Received terminal_;
+    Received pipe_;
 };
 
 // What lspacket prints for one packet `name` with the given detail level and endrange.
@@ -439,6 +454,31 @@ TEST_P(PromptInterrupt, DropsTheLineAndPromptsAgain) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptInterrupt, testing::ValuesIn(kInterrupts),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// Before the first prompt one line says how to get the command list and how to leave;
+// with output to a pipe, the greeting and the prompts go to the terminal and the pipe
+// holds only what the commands print.
+class PromptGreeting : public ScratchTest, public testing::WithParamInterface<InterruptCase> {};
+
+TEST_P(PromptGreeting, ComesOnceBeforeTheFirstPromptOnTheTerminalOnly) {
+    const std::string greeting = "Type \"help\" for the commands, \"quit\" or Ctrl-D to leave.\r\n";
+    Terminal terminal(Path(), {GetParam().plain_output});
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor(greeting)) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("lspacket p1\r", LspacketRecordPart("p1", 0, 0))) << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0) << terminal.Output();
+    EXPECT_EQ(Occurrences(terminal.Output(), greeting), 1) << terminal.Output();
+    EXPECT_LT(terminal.Output().find(greeting), terminal.Output().find("vexar> ")) << terminal.Output();
+    if (GetParam().plain_output) {
+        EXPECT_NE(terminal.PipeOutput().find(LspacketRecordPart("p1", 0, 0)), std::string::npos);
+        EXPECT_EQ(terminal.PipeOutput().find("vexar> "), std::string::npos) << terminal.PipeOutput();
+        EXPECT_EQ(terminal.PipeOutput().find("Type "), std::string::npos) << terminal.PipeOutput();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptGreeting, testing::ValuesIn(kInterrupts),
                          [](const auto &info) { return std::string(info.param.label); });
 
 // ---- The history file ---------------------------------------------------------------
@@ -669,14 +709,14 @@ TEST_F(PlainInput, PipedInputKeepsNoHistory) {
     EXPECT_FALSE(std::filesystem::exists(Path(".vexar_history")));
 }
 
-TEST_F(PlainInput, OutputToAPipeKeepsPlainPrompts) {
+TEST_F(PlainInput, OutputToAPipeHoldsNeitherPromptsNorControls) {
     ProcessOptions options;
     options.stdin_text = "lspacket p1\n";
     options.stdin_terminal = true;
     options.set_env = {{"HOME", Path()}, {"TERM", "xterm"}};
     const ProcessResult r = run_process(VEXAR_PATH, {}, options);
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.substr(0, 7), "vexar> ");
+    EXPECT_TRUE(r.out.starts_with("{\"command\":\"lspacket\"")) << "the prompt goes to the terminal: " << r.out;
     EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << "no terminal control sequences";
     EXPECT_FALSE(std::filesystem::exists(Path(".vexar_history")));
 }

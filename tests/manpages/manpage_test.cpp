@@ -656,4 +656,15 @@ TEST(ManualPages, ManShowsEveryCommandsPageFromAnyFolder) {
     }
 }
 
+// "vexar man" alone, and "vexar man vexar" (every page refers to vexar(1)), show the
+// tool's own page.
+TEST(ManualPages, ManShowsTheToolsPageWithoutAWord) {
+    const std::string elsewhere = fs::temp_directory_path().string();
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"man"}, {"man", "vexar"}}) {
+        const ProcessResult shown = vexar(args, elsewhere);
+        EXPECT_EQ(shown.status, 0) << args.size() << ": " << shown.err;
+        EXPECT_NE(shown.out.find("vexar - "), std::string::npos) << shown.out.substr(0, 400);
+    }
+}
+
 }  // namespace

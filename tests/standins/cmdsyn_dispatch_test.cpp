@@ -226,9 +226,10 @@ TEST_F(ManTest, AnAliasShowsThePageOfItsCommand) {
     EXPECT_EQ(man({"exit"}).out, "QUIT\n");
 }
 
+// A page that is not there is a failure of the command, not a command line refused.
 TEST_F(ManTest, MissingPageNamesThePathLookedFor) {
     const Output output = man({"chepoch"});
-    EXPECT_EQ(output.status, 1001);
+    EXPECT_EQ(output.status, 1);
     EXPECT_EQ(output.out, "");
     // On Windows either separator may stand between the parts of the path.
     auto slashes = [](std::string text) {
@@ -252,7 +253,7 @@ TEST(ManHelpRoot, LooksBesideTheProgramWithoutAHelpRoot) {
     });
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
     const std::string expected = (program.parent_path() / "../share/vexar/doc/help/vx_admin/vr_nopage").string();
-    EXPECT_EQ(output.status, 1001);
+    EXPECT_EQ(output.status, 1);
     EXPECT_NE(output.err.find("looked for " + expected + " and " + expected + ".txt"), std::string::npos) << output.err;
 }
 #endif
@@ -283,14 +284,26 @@ TEST(ManHelpRoot, TheConfiguredRootElseTheDataFolderElseNone) {
     }
 }
 
-TEST_F(ManTest, RefusesUnknownWordsAndMissingWords) {
+TEST_F(ManTest, RefusesUnknownWords) {
     const Output unknown = man({"bogus"});
     EXPECT_EQ(unknown.status, 1001);
     EXPECT_NE(unknown.err.find("\"bogus\""), std::string::npos) << unknown.err;
-    const Output none = man({});
-    EXPECT_EQ(none.status, 1001);
-    EXPECT_NE(none.err.find("Usage: man"), std::string::npos) << none.err;
-    EXPECT_EQ(none.out, "");
+}
+
+// Without a word, and for the tool's name (which every page names among its
+// references), the page is the tool's own.
+TEST_F(ManTest, ShowsTheToolsPageWithoutAWordAndForTheToolsName) {
+    const std::vector<std::vector<const char *>> asking = {{}, {"vexar"}};
+    for (const std::vector<const char *> &words : asking) {
+        SCOPED_TRACE(words.size());
+        EXPECT_EQ(man(words).status, 1) << "no page yet";
+        write_page("vr_vexar.txt", "VEXAR(1)\n");
+        const Output output = man(words);
+        EXPECT_EQ(output.status, 0);
+        EXPECT_EQ(output.out, "VEXAR(1)\n");
+        EXPECT_EQ(output.err, "");
+        std::filesystem::remove(pages() / "vr_vexar.txt");
+    }
 }
 
 TEST_F(ManTest, AnswersAUsageRequest) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ const UnknownWordCase kUnknownWords[] = {
     // Words too short or too far to guess from.
     {"one_letter", "x", kNoSuggestion},
     {"far_from_everything", "frobnicate", kNoSuggestion},
+    // Case is a slip like any other, though command words keep theirs.
+    {"upper_case", "LSPACKET", "The most similar command is \"lspacket\".\n"},
+    {"upper_case_shortest_spelling", "MKREP", "The most similar command is \"mkreplica\".\n"},
+    {"mixed_case_and_letters_swapped", "MkRepilca", "The most similar command is \"mkreplica\".\n"},
     // A beginning of several words names them all.
     {"beginning_of_several", "ls",
      "The most similar commands are:\n  lsepoch\n  lsexport\n  lsmaster\n  lspacket\n  lsreplica\n  lssetting\n"
@@ -59,6 +64,41 @@ TEST_P(UnknownWord, PrintsMessage24AndExits2) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, UnknownWord, testing::ValuesIn(kUnknownWords),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// help and man name the command word they look up: one that reaches no command gets the
+// same suggestions, after their own message.
+struct LookedUpWordCase {
+    const char *label;
+    std::vector<std::string> args;
+    std::string message;     // what help or man says
+    std::string suggestion;  // what follows it
+};
+
+const std::string kNoHelpForMkrepilca = "No help for unknown command \"mkrepilca\".\n";
+const std::string kSimilarMkreplica = "The most similar command is \"mkreplica\".\n";
+
+const LookedUpWordCase kLookedUpWords[] = {
+    {"help", {"help", "mkrepilca"}, kNoHelpForMkrepilca, kSimilarMkreplica},
+    {"help_option", {"--help", "mkrepilca"}, kNoHelpForMkrepilca, kSimilarMkreplica},
+    {"help_upper_case",
+     {"h", "LSPACKET"},
+     "No help for unknown command \"LSPACKET\".\n",
+     "The most similar command is \"lspacket\".\n"},
+    {"man", {"man", "mkrepilca"}, "No manual page for unknown command \"mkrepilca\".\n", kSimilarMkreplica},
+    {"help_far_from_everything", {"help", "frobnicate"}, "No help for unknown command \"frobnicate\".\n", ""},
+};
+
+class LookedUpWord : public testing::TestWithParam<LookedUpWordCase> {};
+
+TEST_P(LookedUpWord, GetsTheSuggestionsOfACommandWord) {
+    const ProcessResult r = RunVexar(GetParam().args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, kErrorPrefix + GetParam().message + GetParam().suggestion);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dispatch, LookedUpWord, testing::ValuesIn(kLookedUpWords),
                          [](const auto &info) { return std::string(info.param.label); });
 
 // ---- Words that reach a slot ----------------------------------------------------
@@ -181,6 +221,11 @@ const HelpCase kHelp[] = {
     {"help", {"help", "lspacket"}, kLspacketUsage},
     {"h", {"h", "lspacket"}, kLspacketUsage},
     {"hel", {"hel", "lspacket"}, kLspacketUsage},
+    // "--help" anywhere before "--" asks the command for its usage instead of running it.
+    {"usage_option_after_the_word", {"lspacket", "--help"}, kLspacketUsage},
+    {"usage_option_among_flags_and_operands", {"lspacket", "-long", "p1", "--help", "-bogus"}, kLspacketUsage},
+    {"usage_option_of_help", {"help", "--help"}, "Usage: help [command]\n"},
+    {"usage_option_of_man", {"man", "--help"}, "Usage: man [command]\n"},
 };
 
 class Help : public testing::TestWithParam<HelpCase> {};
@@ -194,6 +239,14 @@ TEST_P(Help, PrintsOnlyTheUsageOnStdout) {
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, Help, testing::ValuesIn(kHelp),
                          [](const auto &info) { return std::string(info.param.label); });
+
+// After "--" the word is an operand like any other.
+TEST(HelpUsageOption, IsAnOperandAfterDoubleDash) {
+    const ProcessResult r = RunVexar({"lspacket", "--", "--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(CompactRecordLines(r.out).find(R"("packets":["--help"])"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err, "");
+}
 
 // Help reaches the commands without a keyword row as well: their usage request is
 // served (chshipconfig has no usage text and prints nothing).
@@ -225,24 +278,36 @@ TEST_P(HelpOwnWord, ServesTheUsageRequest) {
 INSTANTIATE_TEST_SUITE_P(Dispatch, HelpOwnWord, testing::ValuesIn(kOwnWordHelp),
                          [](const auto &info) { return std::string(info.param.word); });
 
-// The help options newcomers type show what "help" shows, one-shot and at the prompt.
+// The help options newcomers type show the tool's own usage, then what "help" shows,
+// one-shot and at the prompt.
 class HelpOption : public testing::TestWithParam<const char *> {};
 
-TEST_P(HelpOption, ShowsTheCommandList) {
+// The tool's usage before the command list: its options and where its manual is.
+void ExpectToolUsageThenList(const std::string &out, const std::string &list) {
+    EXPECT_TRUE(out.starts_with("Usage: vexar COMMAND")) << out;
+    EXPECT_TRUE(out.ends_with(list)) << out;
+    const std::string usage = out.substr(0, out.size() - std::min(out.size(), list.size()));
+    for (const char *named : {" -e ", "--stop-on-error", "-version", "@FILE", "\"man vexar\"", "\"vexar man COMMAND\""})
+        EXPECT_NE(usage.find(named), std::string::npos) << named << " in\n" << usage;
+    EXPECT_LE(Occurrences(usage, "\n"), 8) << "a few lines";
+}
+
+TEST_P(HelpOption, ShowsTheToolsUsageAndTheCommandList) {
     const ProcessResult help = RunVexar({"help"});
     ASSERT_EQ(help.status, 0);
     ASSERT_NE(help.out.find("Commands ("), std::string::npos) << help.out;
+    EXPECT_EQ(help.out.find("Usage: vexar"), std::string::npos) << "the help command lists the commands only";
 
     const ProcessResult r = RunVexar({GetParam()});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, help.out);
+    ExpectToolUsageThenList(r.out, help.out);
     EXPECT_EQ(r.err, "");
     const ProcessResult usage = RunVexar({GetParam(), "lspacket"});
     EXPECT_EQ(usage.status, 0);
     EXPECT_EQ(usage.out, kLspacketUsage) << "a command word after it asks for that command's usage";
     const ProcessResult typed = RunVexar({}, std::string(GetParam()) + "\n");
     EXPECT_EQ(typed.status, 0);
-    EXPECT_EQ(typed.out, help.out);
+    ExpectToolUsageThenList(typed.out, help.out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dispatch, HelpOption, testing::Values("--help", "-help", "-h", "-?"), [](const auto &info) {
