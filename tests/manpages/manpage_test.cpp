@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -47,10 +48,16 @@ const ScannedRoutine kScanned[] = {
 #include "page_messages.inc"
 };
 
-ProcessResult vexar(const std::vector<std::string> &args, const std::string &folder = {}) {
+// The tool's defaults: none of the variables it reads set.
+ProcessOptions tool_environment() {
     ProcessOptions options;
     options.unset_env = {"VX_HELP_ROOT", "VX_SCRIPT_DIR", "VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY",
                          "NLSPATH",      "LC_ALL",        "LC_MESSAGES",   "LANG"};
+    return options;
+}
+
+ProcessResult vexar(const std::vector<std::string> &args, const std::string &folder = {}) {
+    const ProcessOptions options = tool_environment();
     if (folder.empty()) return run_process(VEXAR_PATH, args, options);
     // A working folder of its own: through the shell, which changes to it first.
     std::string line = "cd '" + folder + "' && exec '" VEXAR_PATH "'";
@@ -527,6 +534,32 @@ TEST_P(PageTest, ExamplesPrintWhatTheyShow) {
     }
     if (has_routine(page_.command())) {
         EXPECT_GE(examples, 2) << "two examples for each command of the library";
+    }
+}
+
+// A display in EXAMPLES that begins with another command ("$ printf ... | vexar") is a
+// shell session: its "$ " lines run in order in a folder of their own, with the built
+// tool first in PATH, and print the display's other lines, standard error among them.
+TEST_P(PageTest, ShellSessionsPrintWhatTheyShow) {
+    for (const std::vector<std::string> &display : displays(page_.section("EXAMPLES"))) {
+        if (display.empty() || display[0].rfind("$ ", 0) != 0 || display[0].rfind("$ vexar ", 0) == 0) continue;
+        std::string folder = (fs::temp_directory_path() / "vx_page_session_XXXXXX").string();
+        ASSERT_NE(mkdtemp(folder.data()), nullptr) << folder;
+        std::string script = "cd '" + folder + "' || exit 1\nexec 2>&1\n";
+        std::vector<std::string> shown;
+        for (const std::string &line : display) {
+            if (line.rfind("$ ", 0) == 0)
+                script += line.substr(2) + "\n";
+            else
+                shown.push_back(line);
+        }
+        ProcessOptions options = tool_environment();
+        const char *path = std::getenv("PATH");
+        options.set_env["PATH"] = fs::path(VEXAR_PATH).parent_path().string() + ":" + (path ? path : "/usr/bin:/bin");
+        const ProcessResult run = run_process("/bin/sh", {"-c", script}, options);
+        EXPECT_EQ(run.status, 0) << display[0];
+        EXPECT_EQ(run.out, joined(shown)) << display[0];
+        fs::remove_all(folder);
     }
 }
 
