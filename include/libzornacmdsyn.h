@@ -73,6 +73,11 @@ typedef struct cmdsyn_purpose {
 /* The purposes help shows beside each command word; the tool hands them over once, at
    start. Terminated by a row with a NULL command. */
 ZORNACMDSYN_API void cmdsyn_set_command_purposes(const cmdsyn_purpose_t *purposes);
+/* The message table that holds the purposes among its texts, so that help shows each
+   purpose as that table's catalog translates it (imsg_get_text); a purpose the table
+   does not hold, or whose translation is refused, is shown as given. NULL: every
+   purpose as given. */
+ZORNACMDSYN_API void cmdsyn_set_purpose_texts(const msg_table_t *texts);
 
 /* Nonzero once quit or exit was run. */
 ZORNACMDSYN_API int cmdsyn_quit_requested(void);

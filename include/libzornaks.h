@@ -131,10 +131,18 @@ VX_LAYOUT_SIZE(msg_table_t, numbers, 5);
    LANG, LC_MESSAGES and LC_ALL after setlocale(LC_MESSAGES, "")). The catalog's text is
    used only when its conversion specifications are those of the built-in text (same
    count, same argument kinds, same order; no numbered ones); otherwise, and when no
-   catalog has the message, the built-in text is printed. */
+   catalog has the message, the built-in text is printed. Without NLSPATH, catalogs are
+   looked for in the installed tree beside the running program first
+   (<prefix>/share/locale/<locale>/LC_MESSAGES/<catalog_name>, the locale also with its
+   codeset spelled "utf8" or "UTF-8", without it, and as its language alone). A refused
+   translation is traced once per message under the facility named as the catalog. */
 ZORNAKS_API int imsg_print(int severity, const void *table_or_format, int index, ...);
 /* Prints message `index` of another library's table under `facility`. */
 ZORNAKS_API int imsg_print_shared(int severity, const char *facility, const msg_table_t *table, int index);
+/* The text of message `index` of `table` as imsg_print prints it: the catalog's
+   translation when it may stand in for the built-in text, else the built-in text. NULL
+   when the table has no such message. The text lives as long as the process. */
+ZORNAKS_API const char *imsg_get_text(const msg_table_t *table, int index);
 /* Formats into `buffer` (IMSG_SPRINTF_MAX bytes); returns the length written. */
 ZORNAKS_API int imsg_sprintf(char *buffer, const char *format, int index, ...);
 /* Tracing is set from the environment, read once per process:

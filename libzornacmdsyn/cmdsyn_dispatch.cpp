@@ -3,18 +3,12 @@
 // from plain-text files.
 
 #include <sys/stat.h>
-#if defined(_WIN32)
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 #include <string_view>
@@ -23,6 +17,7 @@
 #include "cmdsyn_help_root.h"
 #include "cmdsyn_texts.h"
 #include "libzornacmdsyn.h"
+#include "program_folder.h"
 
 namespace {
 
@@ -141,11 +136,21 @@ void add_commands(const cmd_keyword_t *keywords, std::vector<ListedCommand> &com
 }
 
 std::atomic<const cmdsyn_purpose_t *> g_purposes{nullptr};
+std::atomic<const msg_table_t *> g_purpose_texts{nullptr};
+
+// `purpose` as the catalog of the table that holds it translates it.
+const char *translated(const char *purpose) {
+    const msg_table_t *texts = g_purpose_texts.load(std::memory_order_acquire);
+    if (texts == nullptr || texts->texts == nullptr) return purpose;
+    for (int index = 0; index < texts->count; ++index)
+        if (std::strcmp(texts->texts[index], purpose) == 0) return imsg_get_text(texts, index);
+    return purpose;
+}
 
 const char *purpose_of(const std::string &word) {
     for (const cmdsyn_purpose_t *row = g_purposes.load(std::memory_order_acquire); row != nullptr && row->command;
          ++row)
-        if (word == row->command) return row->purpose;
+        if (word == row->command) return row->purpose != nullptr ? translated(row->purpose) : nullptr;
     return nullptr;
 }
 
@@ -180,25 +185,6 @@ void append_separator(std::string &path) {
     if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
 }
 
-// The folder of the running program, with a separator after it; empty when the
-// platform does not say.
-std::string program_folder() {
-    std::string path(4096, '\0');
-#if defined(_WIN32)
-    const DWORD got = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (got == 0 || got >= path.size()) return {};
-    path.resize(got);
-#elif defined(__linux__)
-    const ssize_t got = readlink("/proc/self/exe", path.data(), path.size());
-    if (got <= 0 || static_cast<size_t>(got) >= path.size()) return {};
-    path.resize(static_cast<size_t>(got));
-#else
-    return {};
-#endif
-    const size_t separator = path.find_last_of("/\\");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
-
 }  // namespace
 
 std::string zornacmdsyn::help_root(const char *configured, const std::string &program_folder, const char *tool_name) {
@@ -214,7 +200,7 @@ namespace {
 std::string page_path(const char *tool_name, const char *help_dir, const char *prefix, const std::string &name) {
     std::string path;
     if (help_dir == nullptr || fileutl_is_abspn(help_dir) == 0) {
-        path = zornacmdsyn::help_root(std::getenv(kHelpRootVariable), program_folder(), tool_name);
+        path = zornacmdsyn::help_root(std::getenv(kHelpRootVariable), vx_program::folder(), tool_name);
         if (path.empty()) return path;
         append_separator(path);
     }
@@ -264,6 +250,8 @@ extern "C" {
 void cmdsyn_set_command_purposes(const cmdsyn_purpose_t *purposes) {
     g_purposes.store(purposes, std::memory_order_release);
 }
+
+void cmdsyn_set_purpose_texts(const msg_table_t *texts) { g_purpose_texts.store(texts, std::memory_order_release); }
 
 int32_t cmdsyn_find_keyword(const cmd_keyword_t *keywords, const char *word) {
     const cmd_keyword_t *row = find_row(keywords, word != nullptr ? word : "");

@@ -23,7 +23,11 @@
 #include <nl_types.h>
 
 #include <mutex>
+#include <set>
+#include <tuple>
 #include <unordered_map>
+
+#include "catalog_file.h"
 #endif
 
 #include "catalog_text.h"
@@ -273,21 +277,46 @@ nl_catd open_catalog(const char *name) {
     std::lock_guard<std::mutex> lock(*guard);
     const auto found = open->find(name);
     if (found != open->end()) return found->second;
-    // NL_CAT_LOCALE: the program's LC_MESSAGES locale names the language.
-    const nl_catd catalog = catopen(name, NL_CAT_LOCALE);
+    const nl_catd catalog = vx_catalog::open_catalog(name, VX_PROGRAM_TO_LOCALE);
     open->emplace(name, catalog);
     return catalog;
 }
 
+// True the first time message `number` of `set` in catalog `name` is asked about in
+// this process.
+bool first_time(const char *name, int set, int number) {
+    static std::mutex *const guard = new std::mutex;
+    static auto *const seen = new std::set<std::tuple<std::string, int, int>>;
+    std::lock_guard<std::mutex> lock(*guard);
+    return seen->emplace(name, set, number).second;
+}
+
+// Tells whoever traces the catalog (VX_TRACE names it, or "all") why its translation of
+// a message is not used, once per message and process: a translator otherwise sees
+// English and does not learn why. No lock is held while it prints, since the trace's
+// own text is looked up like any other.
+void trace_refusal(const msg_table_t *table, int index, const char *builtin, const char *text) {
+    if (imsg_should_trace(table->catalog_name, 1) == 0) return;
+    const int number = table->numbers[index];
+    if (!first_time(table->catalog_name, table->set_number, number)) return;
+    const ImsgText why = vx_catalog::same_conversions(builtin, text) ? ImsgText::translation_refused_line_end
+                                                                     : ImsgText::translation_refused_conversions;
+    emit(IMSG_SEV_TRACE, facility_text(why), table->catalog_name, static_cast<int>(table->set_number), number);
+}
+
 // The catalog's text for message `index` of `table`, when it may stand in for the
 // built-in text (the same conversions, the same line end); otherwise the built-in text.
-const char *localized(const msg_table_t *table, int index, const char *builtin) {
+const char *localized(const msg_table_t *table, int index, const char *builtin) try {
     if (table->catalog_name == nullptr || table->catalog_name[0] == '\0' || table->numbers == nullptr) return builtin;
     const nl_catd catalog = open_catalog(table->catalog_name);
-    if (catalog == reinterpret_cast<nl_catd>(-1)) return builtin;
+    if (!vx_catalog::is_open(catalog)) return builtin;
     const char *text = catgets(catalog, table->set_number, table->numbers[index], builtin);
-    if (text == nullptr || text == builtin || !vx_catalog::may_replace(builtin, text)) return builtin;
-    return text;
+    if (text == nullptr || text == builtin) return builtin;
+    if (vx_catalog::may_replace(builtin, text)) return text;
+    trace_refusal(table, index, builtin, text);
+    return builtin;
+} catch (const std::bad_alloc &) {
+    return builtin;  // no memory to look the catalog up: the built-in text needs none
 }
 
 #else
@@ -301,6 +330,7 @@ const char *localized(const msg_table_t *, int, const char *builtin) { return bu
 struct TraceSettings {
     std::string facilities;  // ",a,b," so that a name is found as ",name,"
     int verbosity = 0;
+    std::string malformed_verbosity;  // a value of VX_VERBOSITY that is no such number
 };
 
 std::string trimmed(const std::string &text) {
@@ -330,13 +360,18 @@ TraceSettings read_settings() {
         if (strutl_strtol(text, 10, &verbosity) == 0 && verbosity >= 0)
             settings.verbosity = verbosity;
         else
-            emit(IMSG_SEV_ERROR, facility_text(ImsgText::malformed_verbosity), text);  // reported, not taken as 0
+            settings.malformed_verbosity = text;  // reported, not taken as 0
     }
     return settings;
 }
 
 const TraceSettings &settings() {
     static const TraceSettings once = read_settings();
+    // Reported once the settings stand: the report's texts come from a catalog, and a
+    // refused translation asks the settings whether to trace it.
+    static std::atomic<bool> reported{false};
+    if (!once.malformed_verbosity.empty() && !reported.exchange(true))
+        emit(IMSG_SEV_ERROR, facility_text(ImsgText::malformed_verbosity), once.malformed_verbosity.c_str());
     return once;
 }
 
@@ -369,6 +404,11 @@ int imsg_print_shared(int severity, const char *facility, const msg_table_t *tab
     text = localized(table, index, text);
     // No arguments come with it, so the text is printed as it stands, never as a format.
     return emit_as_it_stands(severity, text);
+}
+
+const char *imsg_get_text(const msg_table_t *table, int index) {
+    const char *text = lookup(table, index);
+    return text != nullptr ? localized(table, index, text) : nullptr;
 }
 
 int imsg_sprintf(char *buffer, const char *format, int index, ...) {

@@ -19,7 +19,13 @@ namespace zornaks {
     X(malformed_verbosity,                                                                                \
       "The environment variable VX_VERBOSITY=\"%s\" is not a decimal number from 0 to 2147483647; it is " \
       "ignored.\n")                                                                                       \
-    X(no_memory_for_message, "Out of memory: a message could not be printed.\n")
+    X(no_memory_for_message, "Out of memory: a message could not be printed.\n")                          \
+    X(translation_refused_conversions,                                                                    \
+      "Catalog %s, set %d, message %d: the translation is not used: its conversions differ from the "     \
+      "built-in text's.\n")                                                                               \
+    X(translation_refused_line_end,                                                                       \
+      "Catalog %s, set %d, message %d: the translation is not used: it ends a line where the built-in "   \
+      "text does not, or the other way round.\n")
 
 #define ZORNAKS_CLP_TEXTS(X)                                                        \
     X(too_short, "\"%s\" is too short for %s; type at least %s\n")                  \

@@ -68,6 +68,7 @@ void start_up() {
     imsg_get_desired_verbosity();
     cmdsyn_set_extra_keywords(syntax::own_keywords());
     cmdsyn_set_command_purposes(kCommandPurposes);
+    cmdsyn_set_purpose_texts(tool_texts());
 }
 
 int dispatch(stg_area_t *area, int count, const char *const *words) {

@@ -4,25 +4,16 @@
 #include <cstdio>
 #include <iterator>
 
-#if !defined(_WIN32)
-#include <nl_types.h>
-#endif
-
 #include "catalog_text.h"
 
 namespace vexar {
 namespace {
 
-constexpr const char *kTexts[] = {
-#define VEXAR_TOOL_TEXT_STRING(name, text) text,
-    VEXAR_TOOL_TEXTS(VEXAR_TOOL_TEXT_STRING)
-#undef VEXAR_TOOL_TEXT_STRING
-};
-constexpr uint16_t kCount = static_cast<uint16_t>(std::size(kTexts));
+constexpr uint16_t kCount = static_cast<uint16_t>(std::size(kToolTexts));
 
 constexpr auto kNumbers = vx_catalog::numbers_from_one<kCount>();
 
-constexpr msg_table_t kTable = {"vexar_tool", "vexar", 60, kCount, kTexts, kNumbers.data()};
+constexpr msg_table_t kTable = {"vexar_tool", "vexar", 60, kCount, kToolTexts, kNumbers.data()};
 
 // The texts that report a split error, for a line of commands and for a line of an
 // argument file.
@@ -49,23 +40,9 @@ const char *quote_of(SplitError error) {
     }
 }
 
-// Text `text` as the message facility would print it: the catalog's, when it takes the
-// same arguments and ends a line where the built-in text does; else the built-in text.
-// For texts the tool formats itself rather than hands to the facility.
-const char *translated(ToolText text) {
-    const int index = static_cast<int>(text);
-    const char *builtin = kTexts[index];
-#if defined(_WIN32)
-    return builtin;  // no catalogs there
-#else
-    // Opened once, after main has set the locale, and kept open: catgets' texts live as
-    // long as their catalog.
-    static const nl_catd catalog = catopen(kTable.catalog_name, NL_CAT_LOCALE);
-    if (catalog == reinterpret_cast<nl_catd>(-1)) return builtin;
-    const char *found = catgets(catalog, kTable.set_number, kNumbers[index], builtin);
-    return found != nullptr && vx_catalog::may_replace(builtin, found) ? found : builtin;
-#endif
-}
+// Text `text` as the message facility prints it, from the catalog the facility opened
+// for the tool's texts: for texts the tool formats itself rather than hands to it.
+const char *translated(ToolText text) { return imsg_get_text(&kTable, static_cast<int>(text)); }
 
 }  // namespace
 

@@ -222,5 +222,130 @@ TEST_P(ComponentCatalog, TranslatesOnlyTextsThatFit) {
 INSTANTIATE_TEST_SUITE_P(Ecosystem, ComponentCatalog, testing::ValuesIn(kComponentCases),
                          [](const auto &info) { return std::string(info.param.label); });
 
+// ---- The purposes help lists ------------------------------------------------------
+
+// Text 55 of the tool's catalog: the purpose of lspacket.
+constexpr int kLspacketPurpose = 55;
+
+struct PurposeCase {
+    const char *label;
+    std::string translation;
+    std::string listed;  // the line of lspacket in "vexar help"
+};
+
+const PurposeCase kPurposes[] = {
+    {"translated", "Lister les paquets", "  lspacket           Lister les paquets\n"},
+    {"refused_for_a_conversion", "Lister %s", "  lspacket           List packets\n"},
+    {"refused_for_a_line_end", "Lister les paquets\\n", "  lspacket           List packets\n"},
+};
+
+class PurposeCatalog : public CatalogTool, public testing::WithParamInterface<PurposeCase> {};
+
+TEST_P(PurposeCatalog, HelpListsThePurposeTheCatalogMayGive) {
+    Install("C.UTF-8", Source(60, kLspacketPurpose, GetParam().translation), "vexar_tool");
+    const ProcessResult r = RunVexar({"help"}, std::nullopt, {{"LANG", "C.UTF-8"}, {"NLSPATH", Path() + "/%L/%N"}});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find(GetParam().listed), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  lsreplica (lsrep)  List replicas\n"), std::string::npos) << "the others as they are";
+    EXPECT_EQ(r.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PurposeCatalog, testing::ValuesIn(kPurposes),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// ---- Refused translations, traced ---------------------------------------------------
+
+std::string Refused(const std::string &catalog, int set, int number, const std::string &why) {
+    return "Catalog " + catalog + ", set " + std::to_string(set) + ", message " + std::to_string(number) +
+           ": the translation is not used: " + why + "\n";
+}
+const std::string kConversionsDiffer = "its conversions differ from the built-in text's.";
+const std::string kLineEndDiffers = "it ends a line where the built-in text does not, or the other way round.";
+
+struct TraceCase {
+    const char *label;
+    const char *catalog;
+    std::string source;
+    std::string trace;  // VX_TRACE
+    std::vector<std::string> args;
+    std::optional<std::string> stdin_text;
+    std::map<std::string, std::string> env;  // beside LANG, NLSPATH and VX_TRACE
+    std::string err;
+};
+
+// A refused translation is traced once per message and process, when its catalog (or
+// "all") is traced; the built-in text is printed either way.
+const TraceCase kTraces[] = {
+    {"conversions_once_per_process",
+     "vexar_bin",
+     Source(58, 29, "Commande %d inconnue\\n"),
+     "vexar_bin",
+     {},
+     "bogus_word\nbogus_word\n",
+     {},
+     Refused("vexar_bin", 58, 29, kConversionsDiffer) + LinePrefix(1) + UnrecognizedCommand("bogus_word") +
+         LinePrefix(2) + UnrecognizedCommand("bogus_word")},
+    {"line_end_under_all",
+     "vexar_bin",
+     Source(58, 29, "Commande inconnue : %s"),
+     "all",
+     {"bogus_word"},
+     std::nullopt,
+     {},
+     Refused("vexar_bin", 58, 29, kLineEndDiffers) + kErrorPrefix + UnrecognizedCommand("bogus_word")},
+    {"other_facility_traced",
+     "vexar_bin",
+     Source(58, 29, "Commande %d inconnue\\n"),
+     "vx_cmd",
+     {"bogus_word"},
+     std::nullopt,
+     {},
+     std::string(kErrorPrefix) + UnrecognizedCommand("bogus_word")},
+    {"tool_text_the_tool_formats",
+     "vexar_tool",
+     Source(60, 1, "%s, ligne %s"),
+     "vexar_tool",
+     {},
+     "bogus_word\n",
+     {},
+     Refused("vexar_tool", 60, 1, kConversionsDiffer) + LinePrefix(1) + UnrecognizedCommand("bogus_word")},
+    {"purpose",
+     "vexar_tool",
+     Source(60, kLspacketPurpose, "Lister %s"),
+     "vexar_tool",
+     {"help"},
+     std::nullopt,
+     {},
+     Refused("vexar_tool", 60, kLspacketPurpose, kConversionsDiffer)},
+    // The report of a malformed VX_VERBOSITY begins with the error prefix, whose refusal
+    // is traced while the settings are being read.
+    {"error_prefix_while_the_settings_are_read",
+     "zornaks_imsg",
+     Source(61, 1, "%d: Erreur : "),
+     "zornaks_imsg",
+     {"lspacket"},
+     std::nullopt,
+     {{"VX_VERBOSITY", "abc"}},
+     Refused("zornaks_imsg", 61, 1, kConversionsDiffer) + kErrorPrefix +
+         "The environment variable VX_VERBOSITY=\"abc\" is not a decimal number from 0 to 2147483647; it is "
+         "ignored.\n"},
+};
+
+class TracedRefusal : public CatalogTool, public testing::WithParamInterface<TraceCase> {};
+
+TEST_P(TracedRefusal, SaysOnceWhyTheBuiltInTextIsPrinted) {
+    const TraceCase &c = GetParam();
+    Install("C.UTF-8", c.source, c.catalog);
+    std::map<std::string, std::string> env = c.env;
+    env["LANG"] = "C.UTF-8";
+    env["NLSPATH"] = Path() + "/%L/%N";
+    env["VX_TRACE"] = c.trace;
+    const ProcessResult r = RunVexar(c.args, c.stdin_text, env);
+    EXPECT_EQ(r.err, c.err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecosystem, TracedRefusal, testing::ValuesIn(kTraces),
+                         [](const auto &info) { return std::string(info.param.label); });
+
 }  // namespace
 }  // namespace vxtest

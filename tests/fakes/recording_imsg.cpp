@@ -79,6 +79,10 @@ int imsg_print_shared(int severity, const char *facility, const msg_table_t *tab
     return 0;
 }
 
+const char *imsg_get_text(const msg_table_t *table, int index) {
+    return table != nullptr && index >= 0 && index < table->count ? table->texts[index] : nullptr;
+}
+
 int imsg_sprintf(char *buffer, const char *format, int index, ...) {
     (void)index;
     va_list args;

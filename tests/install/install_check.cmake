@@ -1,10 +1,10 @@
 # Installs the build tree into a fresh prefix, then uses it from outside as a packager
-# and a developer would: the installed tool runs (it finds its libraries), the catalog
-# and completion scripts are in place, and a small C program builds and runs against
-# the library both through find_package and through pkg-config.
+# and a developer would: the installed tool runs (it finds its libraries and its
+# catalogs), the catalog and completion scripts are in place, and a small C program
+# builds and runs against the library both through find_package and through pkg-config.
 #
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_DIR=... -DC_COMPILER=... -DLIBDIR=lib
-#         [-DC_FLAGS=-m32] [-DSANITIZE=address,undefined] [-DMAN_DIR=share/man]
+#         [-DC_FLAGS=-m32] [-DSANITIZE=address,undefined] [-DMAN_DIR=share/man] [-DGENCAT=gencat]
 #         -P install_check.cmake
 
 foreach(variable BUILD_DIR WORK_DIR CONSUMER_DIR C_COMPILER LIBDIR)
@@ -43,11 +43,37 @@ endforeach()
 set(record_of_p1 "\"command\": *\"lspacket\".*\"packets\": *\\[\"p1\"\\]")
 check("installed tool runs" "${record_of_p1}" ${prefix}/bin/vexar lspacket -long p1)
 check("installed tool completes" "(^|\n)lspacket\n" ${prefix}/bin/vexar --complete-words)
-# The English catalog says what the built-in table says.
+# The English catalog says what the built-in table says, through NLSPATH and found
+# beside the tool without it.
+set(unknown_word_in_english "vexar: Error: Unrecognized command: \"bogus_word\"\n")
 execute_process(COMMAND ${CMAKE_COMMAND} -E env NLSPATH=${prefix}/share/locale/%L/LC_MESSAGES/%N LC_ALL=C
                         ${prefix}/bin/vexar bogus_word ERROR_VARIABLE err)
-if(NOT err STREQUAL "vexar: Error: Unrecognized command: \"bogus_word\"\n")
+if(NOT err STREQUAL unknown_word_in_english)
   message(FATAL_ERROR "installed catalog: ${err}")
+endif()
+set(without_nlspath ${CMAKE_COMMAND} -E env --unset=NLSPATH --unset=LC_ALL --unset=LC_MESSAGES)
+execute_process(COMMAND ${without_nlspath} LANG=C ${prefix}/bin/vexar bogus_word ERROR_VARIABLE err)
+if(NOT err STREQUAL unknown_word_in_english)
+  message(FATAL_ERROR "installed catalog without NLSPATH: ${err}")
+endif()
+
+# A translation put in the installed tree is found without NLSPATH: under the locale's
+# name as `locale -a` spells it (C.utf8 for LANG=C.UTF-8), for the library's messages
+# and for the purposes help lists (text 55 of the tool's catalog: lspacket's).
+if(GENCAT)
+  set(translated ${prefix}/share/locale/C.utf8/LC_MESSAGES)
+  file(MAKE_DIRECTORY ${translated})
+  file(WRITE ${WORK_DIR}/vexar_bin.msg "$quote \"\n$set 58\n29 \"Commande inconnue : %s\\n\"\n")
+  file(WRITE ${WORK_DIR}/vexar_tool.msg "$quote \"\n$set 60\n55 \"Lister les paquets\"\n")
+  foreach(catalog vexar_bin vexar_tool)
+    check("compile a translated ${catalog}" "" ${GENCAT} ${translated}/${catalog} ${WORK_DIR}/${catalog}.msg)
+  endforeach()
+  execute_process(COMMAND ${without_nlspath} LANG=C.UTF-8 ${prefix}/bin/vexar bogus_word ERROR_VARIABLE err)
+  if(NOT err STREQUAL "vexar: Error: Commande inconnue : bogus_word\n")
+    message(FATAL_ERROR "translated catalog in the installed tree: ${err}")
+  endif()
+  check("translated purpose in the installed tree" "\n  lspacket +Lister les paquets\n" ${without_nlspath}
+        LANG=C.UTF-8 ${prefix}/bin/vexar help)
 endif()
 
 # The manual, where the build made one (with mandoc): the installed tool finds its text

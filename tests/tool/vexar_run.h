@@ -21,18 +21,25 @@ inline constexpr const char *kErrorPrefix = "vexar: Error: ";
 // The prefix of an error message printed while line `number` of standard input runs.
 inline std::string LinePrefix(int number) { return "vexar: line " + std::to_string(number) + ": Error: "; }
 
-// Runs vexar with `args`; `stdin_text` feeds the interactive mode. Variables the tool
-// family reads from the environment (the message catalog's locale and path among them)
-// are cleared unless `env` sets them, so that the caller's environment does not leak
-// into a test.
-inline ProcessResult RunVexar(const std::vector<std::string> &args,
-                              const std::optional<std::string> &stdin_text = std::nullopt,
-                              const std::map<std::string, std::string> &env = {}) {
+// Runs the tool at `program` with `args`; `stdin_text` feeds the interactive mode.
+// Variables the tool family reads from the environment (the message catalog's locale and
+// path among them) are cleared unless `env` sets them, so that the caller's environment
+// does not leak into a test.
+inline ProcessResult RunVexarAt(const std::string &program, const std::vector<std::string> &args,
+                                const std::optional<std::string> &stdin_text = std::nullopt,
+                                const std::map<std::string, std::string> &env = {}) {
     ProcessOptions options;
     options.stdin_text = stdin_text;
     options.set_env = env;
     options.unset_env = {"VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY", "NLSPATH", "LC_ALL", "LC_MESSAGES", "LANG"};
-    return run_process(VEXAR_PATH, args, options);
+    return run_process(program, args, options);
+}
+
+// Runs the built vexar so.
+inline ProcessResult RunVexar(const std::vector<std::string> &args,
+                              const std::optional<std::string> &stdin_text = std::nullopt,
+                              const std::map<std::string, std::string> &env = {}) {
+    return RunVexarAt(VEXAR_PATH, args, stdin_text, env);
 }
 
 // Runs vexar without words, typing `typed` on a terminal as its standard input.
