@@ -59,8 +59,9 @@ int32_t find_slot(const char *word) {
 }
 
 bool takes_command_word(int32_t slot) {
-    const cmd_syntax_routine_t routine = vx_cmdsyn_proc_table[slot].routine;
-    return routine == vx_cmdsyn_help || routine == vx_cmdsyn_man;
+    // Told by the words that reach the slot, not by the routine's address: on Windows the
+    // tool's address of an imported routine is its import thunk, not the table's entry.
+    return slot == find_slot("help") || slot == find_slot("man");
 }
 
 void start_up() {
