@@ -355,11 +355,12 @@ TEST_F(LineEditingHistory, KeptAcrossSessionsInTheHome) {
         ASSERT_TRUE(first.Line("\x10\r", LspacketRecordPart("p2", 2, 0))) << "Ctrl-P recalls the line before";
         ASSERT_TRUE(first.WaitFor("vexar> "));
         // End of input at an empty line leaves. The prompt is written before the editor
-        // switches the terminal over, and an end of input typed in between is lost, so
-        // it is typed again until the session ends.
+        // switches the terminal over, and an end of input typed in between is lost, or
+        // lands in the line as a character of its own; so the line is emptied (Ctrl-U)
+        // and the end of input typed again until the session ends.
         int status = -1;
         for (int attempt = 0; attempt < 10 && status < 0; ++attempt) {
-            first.Type("\x04");
+            first.Type(attempt == 0 ? "\x04" : "\x15\x04");
             status = first.Finish(1500);
         }
         EXPECT_EQ(status, 0) << first.Output();
