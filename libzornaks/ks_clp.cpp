@@ -349,6 +349,10 @@ bool refuse_too_short(clp_parser_t *parser, const char *word, size_t length) {
     return true;
 }
 
+// Character `i` of a row's full name, read where the flag stands in the table: the
+// abbreviation, then what its brackets hold ("-l[ong]" reads "-long").
+char name_char(const Row &row, size_t i) { return row.spec[i < row.prefix_length ? i : i + 1]; }
+
 // Whether `name`, typed before an "=", begins the full name of a flag of the table,
 // whatever its case and however many dashes lead it ("--Pass" begins "-password").
 bool begins_a_flag_name(const clp_parser_t *parser, std::string_view name) {
@@ -357,15 +361,11 @@ bool begins_a_flag_name(const clp_parser_t *parser, std::string_view name) {
     const std::string_view typed = name.substr(dashes);
     for (int i = 0; i < parser->row_count; ++i) {
         const Row &row = parser->rows[i];
-        // The spec past its dash, brackets left out: "pas[sword]" reads "password".
+        if (typed.size() >= row.full_length) continue;  // past the name, its dash left out
         size_t matched = 0;
-        for (const char *spec = row.spec + 1; *spec != '\0' && matched < typed.size(); ++spec) {
-            if (*spec == '[' || *spec == ']') continue;
-            if (std::tolower(static_cast<unsigned char>(*spec)) !=
-                std::tolower(static_cast<unsigned char>(typed[matched])))
-                break;
+        while (matched < typed.size() && std::tolower(static_cast<unsigned char>(name_char(row, matched + 1))) ==
+                                             std::tolower(static_cast<unsigned char>(typed[matched])))
             ++matched;
-        }
         if (matched == typed.size()) return true;
     }
     return false;

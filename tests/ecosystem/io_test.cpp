@@ -16,11 +16,8 @@
 namespace vxtest {
 namespace {
 
-const std::vector<std::string> kUnsetVariables = {"VX_CMD_STATUS", "VX_TRACE",    "VX_VERBOSITY", "NLSPATH",
-                                                  "LC_ALL",        "LC_MESSAGES", "LANG"};
-
 ProcessResult RunTool(const std::vector<std::string> &args, ProcessOptions options) {
-    options.unset_env = kUnsetVariables;
+    options.unset_env = kToolVariables;
     return run_process(VEXAR_PATH, args, options);
 }
 
@@ -29,7 +26,7 @@ ProcessResult RunCapped(int kilobytes, const std::vector<std::string> &args, Pro
     std::vector<std::string> shell_args = {"-c", "ulimit -v " + std::to_string(kilobytes) + "; exec \"$0\" \"$@\"",
                                            VEXAR_PATH};
     shell_args.insert(shell_args.end(), args.begin(), args.end());
-    options.unset_env = kUnsetVariables;
+    options.unset_env = kToolVariables;
     return run_process("/bin/sh", shell_args, options);
 }
 
@@ -226,7 +223,7 @@ TEST_F(MemoryBound, APageLargerThanTheCapIsShownWhole) {
     Write("doc/help/vx_admin/vr_lspacket", page);
     ProcessOptions options;
     options.set_env = {{"VX_HELP_ROOT", Path()}};
-    options.unset_env = kUnsetVariables;
+    options.unset_env = kToolVariables;
     std::vector<std::string> args = {"-c", "ulimit -v 40000; exec \"$0\" man lspacket", VEXAR_PATH};
     const ProcessResult r = run_process("/bin/sh", args, options);
     EXPECT_EQ(r.status, 0) << r.err;

@@ -21,25 +21,22 @@ inline constexpr const char *kErrorPrefix = "vexar: Error: ";
 // The prefix of an error message printed while line `number` of standard input runs.
 inline std::string LinePrefix(int number) { return "vexar: line " + std::to_string(number) + ": Error: "; }
 
-// Runs the tool at `program` with `args`; `stdin_text` feeds the interactive mode.
-// Variables the tool family reads from the environment (the message catalog's locale and
-// path among them) are cleared unless `env` sets them, so that the caller's environment
-// does not leak into a test.
-inline ProcessResult RunVexarAt(const std::string &program, const std::vector<std::string> &args,
-                                const std::optional<std::string> &stdin_text = std::nullopt,
-                                const std::map<std::string, std::string> &env = {}) {
-    ProcessOptions options;
-    options.stdin_text = stdin_text;
-    options.set_env = env;
-    options.unset_env = {"VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY", "NLSPATH", "LC_ALL", "LC_MESSAGES", "LANG"};
-    return run_process(program, args, options);
-}
+// The variables the tool family reads from the environment, cleared for every run.
+inline const std::vector<std::string> kToolVariables = {"VX_CMD_STATUS", "VX_TRACE",    "VX_VERBOSITY", "NLSPATH",
+                                                        "LC_ALL",        "LC_MESSAGES", "LANG"};
 
-// Runs the built vexar so.
+// Runs vexar with `args`; `stdin_text` feeds the interactive mode. Variables the tool
+// family reads from the environment (the message catalog's locale and path among them)
+// are cleared unless `env` sets them, so that the caller's environment does not leak
+// into a test.
 inline ProcessResult RunVexar(const std::vector<std::string> &args,
                               const std::optional<std::string> &stdin_text = std::nullopt,
                               const std::map<std::string, std::string> &env = {}) {
-    return RunVexarAt(VEXAR_PATH, args, stdin_text, env);
+    ProcessOptions options;
+    options.stdin_text = stdin_text;
+    options.set_env = env;
+    options.unset_env = kToolVariables;
+    return run_process(VEXAR_PATH, args, options);
 }
 
 // Runs vexar without words, typing `typed` on a terminal as its standard input.
@@ -47,7 +44,7 @@ inline ProcessResult RunVexarAtTerminal(const std::string &typed) {
     ProcessOptions options;
     options.stdin_text = typed;
     options.stdin_terminal = true;
-    options.unset_env = {"VX_CMD_STATUS", "VX_TRACE", "VX_VERBOSITY", "NLSPATH", "LC_ALL", "LC_MESSAGES", "LANG"};
+    options.unset_env = kToolVariables;
     return run_process(VEXAR_PATH, {}, options);
 }
 
