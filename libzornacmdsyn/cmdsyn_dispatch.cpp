@@ -16,6 +16,7 @@
 
 #include "cmdsyn_help_root.h"
 #include "cmdsyn_texts.h"
+#include "flag_spec.h"
 #include "libzornacmdsyn.h"
 #include "program_folder.h"
 
@@ -34,34 +35,14 @@ constexpr const char *kHelpRootVariable = "VX_HELP_ROOT";
 // (and of the build tree, laid out as it); the tool's data lie in "<that>/<tool>".
 constexpr const char *kProgramToData = VX_PROGRAM_TO_DATA;
 
-// A keyword spec in the flag-spec notation without a dash: "mkrep[lica]" needs at
-// least "mkrep" and allows at most "mkreplica". A spec without a well-formed "[...]"
-// at its end is a word that only matches itself.
-struct KeywordSpec {
-    std::string_view required;
-    std::string_view optional;
-
-    std::string full() const { return std::string(required) + std::string(optional); }
-};
-
-KeywordSpec parse_spec(const char *spec) {
-    const std::string_view text(spec);
-    const size_t open = text.find('[');
-    if (open == std::string_view::npos || text.back() != ']' || open + 1 >= text.size()) return {text, {}};
-    return {text.substr(0, open), text.substr(open + 1, text.size() - open - 2)};
-}
-
-bool spec_matches(const char *spec, std::string_view word) {
-    const KeywordSpec parsed = parse_spec(spec);
-    const std::string full = parsed.full();
-    return word.size() >= parsed.required.size() && word.size() <= full.size() &&
-           std::string_view(full).substr(0, word.size()) == word;
-}
+// The word a keyword row spells in full: "mkreplica" for "mkrep[lica]", which needs at
+// least "mkrep" (the flag-spec notation without a dash).
+std::string full_word(const char *spec) { return vx_spec::read_keyword_spec(spec).full(); }
 
 const cmd_keyword_t *find_row(const cmd_keyword_t *keywords, std::string_view word) {
     if (keywords == nullptr || word.empty()) return nullptr;
     for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
-        if (spec_matches(row->keyword, word)) return row;
+        if (vx_spec::read_keyword_spec(row->keyword).accepts(word)) return row;
     }
     return nullptr;
 }
@@ -85,11 +66,10 @@ Resolved resolve(const cmd_keyword_t *keywords, const char *word) {
 std::string command_name(const Resolved &resolved) {
     if (resolved.row->attr == CMD_KEYWORD_ALIAS) {
         for (const cmd_keyword_t *row = resolved.table; row->keyword != nullptr; ++row) {
-            if (row->slot == resolved.row->slot && row->attr != CMD_KEYWORD_ALIAS)
-                return parse_spec(row->keyword).full();
+            if (row->slot == resolved.row->slot && row->attr != CMD_KEYWORD_ALIAS) return full_word(row->keyword);
         }
     }
-    return parse_spec(resolved.row->keyword).full();
+    return full_word(resolved.row->keyword);
 }
 
 using zornacmdsyn::print;
@@ -116,14 +96,14 @@ void add_commands(const cmd_keyword_t *keywords, std::vector<ListedCommand> &com
     std::vector<ListedCommand> listed;
     for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
         if (row->attr == CMD_KEYWORD_ALIAS) continue;
-        const KeywordSpec spec = parse_spec(row->keyword);
-        ListedCommand command{spec.full(), {}, row->slot};
-        if (!spec.optional.empty()) command.others.emplace_back(spec.required);
+        const vx_spec::Spelling spelling = vx_spec::read_keyword_spec(row->keyword);
+        ListedCommand command{spelling.full(), {}, row->slot};
+        if (!spelling.optional.empty()) command.others.emplace_back(spelling.required);
         listed.push_back(std::move(command));
     }
     for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row) {
         if (row->attr != CMD_KEYWORD_ALIAS) continue;
-        const std::string alias = parse_spec(row->keyword).full();
+        const std::string alias = full_word(row->keyword);
         const auto command = std::find_if(listed.begin(), listed.end(), [&](const ListedCommand &listed_one) {
             return listed_one.slot == row->slot;
         });

@@ -11,22 +11,23 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <span>
 #include <string_view>
 
 #include "catalog_text.h"
-#include "ks_clp_capture.h"
+#include "edit_distance.h"
+#include "flag_spec.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
 
 namespace {
 
 // One flag row of the installed table. The flag spec is read where it stands: "-l[ong]"
-// names "-l", "-lo", "-lon" and "-long". Only messages and captured tables need the
-// full name on its own (full_name below).
+// names "-l", "-lo", "-lon" and "-long". Only messages need the full name on its own
+// (full_name below).
 struct Row {
     const char *spec;
-    size_t prefix_length;  // the shortest abbreviation accepted: "-l"
-    size_t full_length;    // the full name, brackets left out: "-long"
+    vx_spec::Spelling spelling;  // "-l" required, "ong" optional
     int32_t code;
     int32_t group;  // index of its mutual-exclusion group, -1 outside any
 };
@@ -54,14 +55,6 @@ struct clp_parser {
     // A list value being split: the rest of its word, after the parts handed out.
     bool in_list;
     const char *list_rest;
-    // Table capture: every table is kept and then refused, so that the routine returns.
-    bool capture;
-    const Row *captured;
-    int captured_count;
-    // Probing: a capture that takes the table and hands out this flag, -1 for none.
-    int probe_flag;
-    bool probe_handed_out;
-    int probe_reading;  // CLP_PROBE_...
 };
 
 namespace zornaks {
@@ -102,42 +95,6 @@ struct TableShape {
     int groups = 0;
 };
 
-// Checks a flag spec, "-name" or "-abbrev[iation]", in one pass over its characters (a
-// table is checked each time it is installed). Returns why it is malformed, or nullptr
-// and the lengths of the abbreviation and of the full name.
-const char *check_spec(const char *spec, size_t &prefix_length, size_t &full_length) {
-    if (spec == nullptr) return "flag row without a spec";
-    if (spec[0] != '-') return "spec does not begin with \"-\"";
-    const char *open = nullptr;
-    const char *end = spec + 1;
-    for (;; ++end) {
-        // Letters and "_", most of any name, sort after "]": one test passes each of them.
-        while (static_cast<unsigned char>(*end) > ']') ++end;
-        if (*end == '\0') break;
-        if (*end == '[') {
-            if (open != nullptr) return "more than one \"[\"";
-            open = end;
-        } else if (*end == ']') {
-            if (open == nullptr) return "\"]\" without \"[\"";
-            if (end[1] != '\0') return "\"[\" is not closed by a \"]\" at the end";
-        }
-    }
-    const size_t length = static_cast<size_t>(end - spec);
-    if (open == nullptr) {
-        prefix_length = full_length = length;
-    } else {
-        if (open - spec < 2) return "no abbreviation before \"[\"";
-        if (end[-1] != ']') return "\"[\" is not closed by a \"]\" at the end";
-        if (end - open == 2) return "nothing between \"[\" and \"]\"";
-        prefix_length = static_cast<size_t>(open - spec);
-        full_length = length - 2;
-    }
-    // A lone "-" is an operand and "--" ends the flags: neither can name a flag.
-    if (full_length < 2) return "no name after \"-\"";
-    if (full_length == 2 && spec[1] == '-') return "\"--\" cannot name a flag";
-    return nullptr;
-}
-
 int refuse_table(int row, const char *spec, const char *why) {
     if (spec != nullptr)
         refuse(ClpText::malformed_row, row, spec, why);
@@ -146,8 +103,8 @@ int refuse_table(int row, const char *spec, const char *why) {
     return CLP_REJECTED;
 }
 
-// Walks the table up to its terminator, checking its layout (the specs are checked as
-// the rows are built). CLP_OK and the table's shape, or CLP_REJECTED after saying why.
+// Walks the table up to its terminator, checking its layout (the specs are read as the
+// rows are built). CLP_OK and the table's shape, or CLP_REJECTED after saying why.
 int measure_table(const clp_flag_desc_t *table, TableShape &shape) {
     if (table == nullptr) return refuse_table(0, nullptr, "no table");
     bool in_group = false;
@@ -176,7 +133,7 @@ int measure_table(const clp_flag_desc_t *table, TableShape &shape) {
     return CLP_OK;
 }
 
-// Builds the rows of a table of the measured shape into the area, checking each spec.
+// Builds the rows of a table of the measured shape into the area, reading each spec.
 // The rows, or nullptr after saying why.
 const Row *build_rows(const clp_flag_desc_t *table, const TableShape &shape, stg_area_t *area) {
     Row *rows = static_cast<Row *>(stg_alloc(area, sizeof(Row) * static_cast<size_t>(shape.flag_rows)));
@@ -197,12 +154,14 @@ const Row *build_rows(const clp_flag_desc_t *table, const TableShape &shape, stg
             group = -1;
             continue;
         }
-        Row &row = rows[count++];
-        if (const char *why = check_spec(desc.spec, row.prefix_length, row.full_length)) {
-            refuse_table(i, desc.spec, why);
+        const vx_spec::Reading reading = vx_spec::read_flag_spec(desc.spec);
+        if (reading.problem != vx_spec::Problem::none) {
+            refuse_table(i, desc.spec, vx_spec::problem_text(reading.problem));
             return nullptr;
         }
+        Row &row = rows[count++];
         row.spec = desc.spec;
+        row.spelling = reading.spelling;
         row.code = desc.code;
         row.group = group;
     }
@@ -212,74 +171,22 @@ const Row *build_rows(const clp_flag_desc_t *table, const TableShape &shape, stg
 // The full name of a row, brackets left out ("-long" for "-l[ong]"), copied into the
 // area; the flag spec itself when the area is short.
 const char *full_name(stg_area_t *area, const Row &row) {
-    char *name = static_cast<char *>(stg_alloc(area, row.full_length + 1));
+    const vx_spec::Spelling &spelling = row.spelling;
+    char *name = static_cast<char *>(stg_alloc(area, spelling.full_length() + 1));
     if (name == nullptr) return row.spec;
-    // The abbreviation, then what stands inside the brackets.
-    std::memcpy(name, row.spec, row.prefix_length);
-    if (row.full_length > row.prefix_length)
-        std::memcpy(name + row.prefix_length, row.spec + row.prefix_length + 1, row.full_length - row.prefix_length);
-    name[row.full_length] = '\0';
+    spelling.required.copy(name, spelling.required.size());
+    spelling.optional.copy(name + spelling.required.size(), spelling.optional.size());
+    name[spelling.full_length()] = '\0';
     return name;
 }
 
 // ---- Matching ------------------------------------------------------------------------
 
-// Whether the first `count` characters of two texts are the same. Stops at the first
-// difference: a spec is never read past its end.
-bool same_chars(const char *a, const char *b, size_t count) {
-    for (size_t i = 0; i < count; ++i)
-        if (a[i] != b[i]) return false;
-    return true;
-}
-
-// Whether a typed flag names the row: the word begins with the row's abbreviation and
-// goes on with a beginning of what the brackets hold.
-bool names_row(const Row &row, const char *word, size_t length) {
-    if (length < row.prefix_length || length > row.full_length) return false;
-    if (!same_chars(word, row.spec, row.prefix_length)) return false;
-    // Past the abbreviation the word follows what the brackets hold.
-    return same_chars(word + row.prefix_length, row.spec + row.prefix_length + 1, length - row.prefix_length);
-}
-
 // The row a typed flag names. An exact full name wins; otherwise the first row.
 int match_row(const clp_parser_t *parser, const char *word, size_t length) {
-    int first = -1;
-    for (int i = 0; i < parser->row_count; ++i) {
-        const Row &row = parser->rows[i];
-        if (!names_row(row, word, length)) continue;
-        if (length == row.full_length) return i;
-        if (first < 0) first = i;
-    }
-    return first;
-}
-
-// Edit distance between `a` and `b`, or kNearEdits + 1 once it is known to be larger.
-// `previous` and `current` hold length_b + 1 entries each.
-size_t near_distance(const char *a, size_t length_a, const char *b, size_t length_b, size_t *previous,
-                     size_t *current) {
-    for (size_t j = 0; j <= length_b; ++j) previous[j] = j;
-    for (size_t i = 1; i <= length_a; ++i) {
-        current[0] = i;
-        size_t smallest = i;
-        for (size_t j = 1; j <= length_b; ++j) {
-            const size_t replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            const size_t insert = current[j - 1] + 1;
-            const size_t remove = previous[j] + 1;
-            size_t best = replace < insert ? replace : insert;
-            if (remove < best) best = remove;
-            current[j] = best;
-            if (best < smallest) smallest = best;
-        }
-        if (smallest > kNearEdits) return kNearEdits + 1;
-        size_t *swap = previous;
-        previous = current;
-        current = swap;
-    }
-    return previous[length_b];
-}
-
-bool starts_with(const char *text, size_t text_length, const char *start, size_t start_length) {
-    return start_length <= text_length && std::memcmp(text, start, start_length) == 0;
+    const std::span<const Row> rows(parser->rows, static_cast<size_t>(parser->row_count));
+    const Row *row = vx_spec::named_by(rows, std::string_view(word, length), [](const Row &r) { return r.spelling; });
+    return row != nullptr ? static_cast<int>(row - parser->rows) : -1;
 }
 
 // The full name closest to an unrecognized word, or nullptr: the nearest one within
@@ -287,26 +194,27 @@ bool starts_with(const char *text, size_t text_length, const char *start, size_t
 const char *nearest_name(clp_parser_t *parser, const char *word, size_t length) {
     size_t longest_name = 0;
     for (int i = 0; i < parser->row_count; ++i)
-        if (parser->rows[i].full_length > longest_name) longest_name = parser->rows[i].full_length;
-    const size_t cells = longest_name + 1;
-    size_t *scratch = static_cast<size_t *>(stg_alloc(parser->area, 2 * cells * sizeof(size_t)));
+        longest_name = std::max(longest_name, parser->rows[i].spelling.full_length());
+    size_t *scratch =
+        static_cast<size_t *>(stg_alloc(parser->area, vx_edit::scratch_cells(longest_name) * sizeof(size_t)));
+    const std::string_view typed(word, length);
     const char *nearest = nullptr;
     size_t nearest_distance = kNearEdits + 1;
     const char *related = nullptr;
     for (int i = 0; i < parser->row_count; ++i) {
         const Row &row = parser->rows[i];
         const char *full = full_name(parser->area, row);
-        const bool close_in_length = length <= row.full_length + kNearEdits && row.full_length <= length + kNearEdits;
-        if (scratch != nullptr && full != row.spec && close_in_length) {
-            const size_t distance = near_distance(word, length, full, row.full_length, scratch, scratch + cells);
+        if (full == row.spec) continue;  // the area is short: no name to offer
+        const std::string_view name(full, row.spelling.full_length());
+        const bool close_in_length = length <= name.size() + kNearEdits && name.size() <= length + kNearEdits;
+        if (scratch != nullptr && close_in_length) {
+            const size_t distance = vx_edit::edit_distance(typed, name, kNearEdits, scratch);
             if (distance < nearest_distance) {
                 nearest = full;
                 nearest_distance = distance;
             }
         }
-        if (related == nullptr && full != row.spec &&
-            (starts_with(word, length, full, row.full_length) || starts_with(full, row.full_length, word, length)))
-            related = full;
+        if (related == nullptr && (typed.starts_with(name) || name.starts_with(typed))) related = full;
     }
     return nearest != nullptr ? nearest : related;
 }
@@ -330,7 +238,8 @@ char *append_listed(stg_area_t *area, char *list, const char *part, size_t part_
 // when the word begins no flag so, or the area is short.
 bool refuse_too_short(clp_parser_t *parser, const char *word, size_t length) {
     const auto too_short_for = [&](const Row &row) {
-        return length < row.prefix_length && same_chars(word, row.spec, length);
+        return length < row.spelling.required.size() &&
+               row.spelling.required.starts_with(std::string_view(word, length));
     };
     const int count = static_cast<int>(std::count_if(parser->rows, parser->rows + parser->row_count, too_short_for));
     if (count == 0) return false;
@@ -342,16 +251,12 @@ bool refuse_too_short(clp_parser_t *parser, const char *word, size_t length) {
         const bool last = ++listed == count;
         const char *full = full_name(parser->area, row);
         names = append_listed(parser->area, names, full, std::strlen(full), last);
-        spellings = append_listed(parser->area, spellings, row.spec, row.prefix_length, last);
+        spellings = append_listed(parser->area, spellings, row.spec, row.spelling.required.size(), last);
         if (names == nullptr || spellings == nullptr) return false;
     }
     refuse(ClpText::too_short, word, names, spellings);
     return true;
 }
-
-// Character `i` of a row's full name, read where the flag stands in the table: the
-// abbreviation, then what its brackets hold ("-l[ong]" reads "-long").
-char name_char(const Row &row, size_t i) { return row.spec[i < row.prefix_length ? i : i + 1]; }
 
 // Whether `name`, typed before an "=", begins the full name of a flag of the table,
 // whatever its case and however many dashes lead it ("--Pass" begins "-password").
@@ -361,9 +266,9 @@ bool begins_a_flag_name(const clp_parser_t *parser, std::string_view name) {
     const std::string_view typed = name.substr(dashes);
     for (int i = 0; i < parser->row_count; ++i) {
         const Row &row = parser->rows[i];
-        if (typed.size() >= row.full_length) continue;  // past the name, its dash left out
+        if (typed.size() >= row.spelling.full_length()) continue;  // past the name, its dash left out
         size_t matched = 0;
-        while (matched < typed.size() && std::tolower(static_cast<unsigned char>(name_char(row, matched + 1))) ==
+        while (matched < typed.size() && std::tolower(static_cast<unsigned char>(row.spelling.at(matched + 1))) ==
                                              std::tolower(static_cast<unsigned char>(typed[matched])))
             ++matched;
         if (matched == typed.size()) return true;
@@ -429,42 +334,6 @@ bool take_word(clp_parser_t *parser, const char **word) {
     return false;
 }
 
-// ---- Capture and probing -------------------------------------------------------------
-
-// Keeps the table in force for clp_captured_*. A probe goes on with it when it has the
-// flag to hand out; otherwise it is refused quietly, so the routine reads nothing.
-int capture_table(clp_parser_t *parser) {
-    parser->captured = parser->rows;
-    parser->captured_count = parser->row_count;
-    if (parser->probe_flag >= 0 && parser->probe_flag < parser->row_count) return CLP_OK;
-    parser->rows = nullptr;
-    parser->row_count = 0;
-    return CLP_REJECTED;
-}
-
-// A probe's flag reading: the probed flag first, then the end of the line, refused
-// quietly so that the routine stops before its command.
-int probe_next_flag(clp_parser_t *parser, int32_t *code) {
-    if (parser->rows == nullptr) return CLP_DONE;  // no table in force
-    if (parser->probe_handed_out) return CLP_REJECTED;
-    const Row &row = parser->rows[parser->probe_flag];
-    parser->probe_handed_out = true;
-    parser->probe_reading = CLP_PROBE_READS_NOTHING;
-    parser->last_flag = full_name(parser->area, row);
-    if (code != nullptr) *code = row.code;
-    return CLP_OK;
-}
-
-// Notes the first read after the probed flag: a value or a list, if the routine asks.
-void note_probe_reading(clp_parser_t *parser, int reading) {
-    if (parser->probe_handed_out && parser->probe_reading == CLP_PROBE_READS_NOTHING) parser->probe_reading = reading;
-}
-
-const Row *captured_row(const clp_parser_t *parser, int index) {
-    if (parser == nullptr || index < 0 || index >= parser->captured_count) return nullptr;
-    return &parser->captured[index];
-}
-
 }  // namespace
 
 extern "C" {
@@ -516,10 +385,6 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     parser->group_first = nullptr;
     parser->last_flag = nullptr;
     parser->in_list = false;
-    parser->captured = nullptr;
-    parser->captured_count = 0;
-    parser->probe_handed_out = false;
-    parser->probe_reading = CLP_PROBE_NOT_REACHED;
 
     TableShape shape;
     if (measure_table(table, shape) != CLP_OK) return CLP_REJECTED;
@@ -537,7 +402,6 @@ int clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_are
     }
     parser->rows = rows;
     parser->row_count = shape.flag_rows;
-    if (parser->capture) return capture_table(parser);
     return CLP_OK;
 }
 
@@ -545,7 +409,6 @@ int clp_get_next_flag_value(clp_parser_t *parser, int reserved, int32_t *code) {
     (void)reserved;
     if (parser == nullptr) return CLP_REJECTED;
     parser->in_list = false;
-    if (parser->capture) return probe_next_flag(parser, code);
     while (!parser->flags_done && parser->position < parser->word_count) {
         const char *word = parser->words[parser->position];
         if (is_end_of_flags(word)) {
@@ -572,7 +435,6 @@ int clp_get_next_flag_value(clp_parser_t *parser, int reserved, int32_t *code) {
 int clp_get_next_arg(clp_parser_t *parser, const char **text) {
     if (text != nullptr) *text = nullptr;
     if (parser == nullptr) return CLP_DONE;
-    if (parser->capture) note_probe_reading(parser, CLP_PROBE_READS_TEXT);
     parser->in_list = false;
     const char *word = nullptr;
     if (!take_word(parser, &word)) return CLP_DONE;
@@ -583,7 +445,6 @@ int clp_get_next_arg(clp_parser_t *parser, const char **text) {
 int clp_get_next_subarg(clp_parser_t *parser, const char **text) {
     if (text != nullptr) *text = nullptr;
     if (parser == nullptr) return CLP_DONE;
-    if (parser->capture) note_probe_reading(parser, CLP_PROBE_READS_LIST);
     if (!parser->in_list) {
         const char *word = nullptr;
         if (!take_word(parser, &word)) return CLP_DONE;
@@ -607,41 +468,6 @@ int clp_get_next_subarg(clp_parser_t *parser, const char **text) {
     parser->list_rest = part + length;
     if (text != nullptr) *text = copy;
     return CLP_OK;
-}
-
-clp_parser_t *clp_parser_create_capture(stg_area_t *area) { return clp_parser_create_probe(area, -1); }
-
-clp_parser_t *clp_parser_create_probe(stg_area_t *area, int flag) {
-    clp_parser_t *parser = clp_parser_create(area, 0, nullptr);
-    if (parser == nullptr) return nullptr;
-    parser->capture = true;
-    parser->probe_flag = flag < 0 ? -1 : flag;
-    parser->probe_reading = CLP_PROBE_NOT_REACHED;
-    return parser;
-}
-
-int clp_probe_reading(const clp_parser_t *parser) {
-    return parser != nullptr && parser->capture ? parser->probe_reading : CLP_PROBE_NOT_REACHED;
-}
-
-const char *clp_captured_flag(const clp_parser_t *parser, int index) {
-    const Row *row = captured_row(parser, index);
-    return row != nullptr ? full_name(parser->area, *row) : nullptr;
-}
-
-const char *clp_captured_shortest(const clp_parser_t *parser, int index) {
-    const Row *row = captured_row(parser, index);
-    if (row == nullptr) return nullptr;
-    char *shortest = static_cast<char *>(stg_alloc(parser->area, row->prefix_length + 1));
-    if (shortest == nullptr) return nullptr;
-    std::memcpy(shortest, row->spec, row->prefix_length);
-    shortest[row->prefix_length] = '\0';
-    return shortest;
-}
-
-int clp_captured_group(const clp_parser_t *parser, int index) {
-    const Row *row = captured_row(parser, index);
-    return row != nullptr ? row->group + 1 : -1;
 }
 
 int clp_get_last_flag_name(clp_parser_t *parser, int form, size_t size, char *buffer) {

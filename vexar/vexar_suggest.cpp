@@ -3,26 +3,13 @@
 #include <algorithm>
 #include <string_view>
 
+#include "edit_distance.h"
 #include "libzornaks.h"
 #include "vexar_messages.h"
 #include "vexar_syntax.h"
 
 namespace vexar {
 namespace {
-
-// Edits (insert, remove, replace, swap two neighbours) that turn `a` into `b`.
-std::size_t edit_distance(std::string_view a, std::string_view b) {
-    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i)
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-        }
-    return d[a.size()][b.size()];
-}
 
 // Command words are ASCII; a word typed with the Caps Lock key on is a slip like any other.
 std::string ascii_lower(std::string_view word) {
@@ -38,10 +25,12 @@ std::size_t allowed_edits(std::size_t length) { return length <= 2 ? 0 : length 
 // of the two, a beginning of the full name counting as one edit; npos when that is too
 // far to be a slip.
 std::size_t closeness(std::string_view word, std::string_view full, std::string_view shortest) {
-    // Every character past the full name is an edit at least: a long word is far at once.
-    if (word.size() > full.size() + allowed_edits(word.size())) return std::string_view::npos;
-    std::size_t edits = std::min(edit_distance(word, full), edit_distance(word, shortest));
     std::size_t allowed = allowed_edits(word.size());
+    // Every character past the full name is an edit at least: a long word is far at once.
+    if (word.size() > full.size() + allowed) return std::string_view::npos;
+    // A distance past `allowed` is no slip, however far: the measure stops there.
+    std::size_t edits =
+        std::min(vx_edit::edit_distance(word, full, allowed), vx_edit::edit_distance(word, shortest, allowed));
     if (word.size() >= 2 && full.starts_with(word)) {
         edits = std::min<std::size_t>(edits, 1);
         allowed = std::max<std::size_t>(allowed, 1);

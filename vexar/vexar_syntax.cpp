@@ -2,7 +2,7 @@
 
 #include "vexar_syntax.h"
 
-#include <cstring>
+#include "flag_spec.h"
 
 namespace vexar::syntax {
 
@@ -13,15 +13,8 @@ const Command *command_in_slot(int32_t slot) {
 }
 
 const Flag *find_flag(const Command &command, const char *word) {
-    const size_t length = std::strlen(word);
-    const Flag *first = nullptr;
-    for (const Flag &flag : command.flags) {
-        // The word begins with the shortest spelling and goes on as the full name does.
-        if (length < std::strlen(flag.shortest) || std::strncmp(flag.name, word, length) != 0) continue;
-        if (flag.name[length] == '\0') return &flag;
-        if (first == nullptr) first = &flag;
-    }
-    return first;
+    return vx_spec::named_by(command.flags, word,
+                             [](const Flag &flag) { return vx_spec::spelling_of(flag.name, flag.shortest); });
 }
 
 }  // namespace vexar::syntax

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "flag_spec.h"
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
@@ -51,16 +52,12 @@ std::string Entry(const std::string &text) {
     return entry + "\"";
 }
 
-// "-l[ong]" gives "-long" and "-l"; "-tag" gives "-tag".
-void AddSpec(const char *spec, std::set<std::string> &words) {
-    const std::string text(spec);
-    const size_t open = text.find('[');
-    if (open == std::string::npos) {
-        words.insert(text);
-        return;
-    }
-    words.insert(text.substr(0, open));
-    words.insert(text.substr(0, open) + text.substr(open + 1, text.size() - open - 2));
+// A spelling as its full name and its shortest spelling: "-long" and "-l" for "-l[ong]",
+// "-tag" alone for "-tag".
+void AddSpelling(const vx_spec::Spelling &spelling, std::set<std::string> &words) {
+    if (spelling.full_length() == 0) return;  // a spec that does not read
+    words.insert(std::string(spelling.required));
+    words.insert(spelling.full());
 }
 
 void Run(cmd_syntax_routine_t routine, const std::vector<std::string> &words) {
@@ -96,9 +93,10 @@ int main(int argc, char **argv) {
     std::set<std::string> flags, commands;
     for (const clp_flag_desc_t *table : g_tables)
         for (const clp_flag_desc_t *row = table; row->spec != nullptr || row->code != CLP_TABLE_END; ++row)
-            if (row->code >= 0) AddSpec(row->spec, flags);
+            if (row->code >= 0) AddSpelling(vx_spec::read_flag_spec(row->spec).spelling, flags);
     for (const cmd_keyword_t *table : {vx_cmdsyn_get_cmdflags(), vexar::syntax::own_keywords()})
-        for (const cmd_keyword_t *row = table; row->keyword != nullptr; ++row) AddSpec(row->keyword, commands);
+        for (const cmd_keyword_t *row = table; row->keyword != nullptr; ++row)
+            AddSpelling(vx_spec::read_keyword_spec(row->keyword), commands);
 
     std::ofstream out(argv[1]);
     out << "# Flags of the " << g_tables.size() << " flag tables the routines install.\n";

@@ -1,11 +1,13 @@
 #include "describe/syntax_description.h"
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
+#include "describe/describing_parser.h"
+#include "flag_spec.h"
 #include "json_line.h"
-#include "ks_clp_capture.h"
 #include "libzornaks.h"
 
 namespace vxdescribe {
@@ -34,33 +36,13 @@ class Area {
     stg_area_t *area_;
 };
 
-clp_parser_t *checked(clp_parser_t *parser) {
-    if (parser == nullptr) throw std::runtime_error("no parser");
-    return parser;
-}
-
-// A keyword spec without the dash of a flag spec: "mkrep[lica]" accepts "mkrep" up to
-// "mkreplica"; a spec without a well-formed "[...]" at its end ("exit", "!") only itself.
-struct KeywordSpec {
-    std::string shortest;
-    std::string word;
-};
-
-KeywordSpec parse_keyword(std::string_view spec) {
-    const size_t open = spec.find('[');
-    if (open == std::string_view::npos || spec.back() != ']' || open + 1 >= spec.size() - 1)
-        return {std::string(spec), std::string(spec)};
-    std::string shortest(spec.substr(0, open));
-    return {shortest, shortest + std::string(spec.substr(open + 1, spec.size() - open - 2))};
-}
-
 // The usage text a routine prints on a usage request (both parts where it has two).
 std::string usage_of(cmd_syntax_routine_t routine, const Sources &sources) {
     if (routine == nullptr) return {};
     Area area;
-    clp_parser_t *parser = checked(clp_parser_create_capture(area.get()));
+    const DescribingParser parser = DescribingParser::capture();
     sources.take_printed();
-    routine(parser, area.get(), SYNTAX_USAGE_FULL);
+    routine(parser.handle(), area.get(), SYNTAX_USAGE_FULL);
     return sources.take_printed();
 }
 
@@ -87,13 +69,13 @@ bool name_command(const Sources &sources, CommandDescription &command) {
         command.own_row = true;
         return true;
     }
-    const KeywordSpec spec = parse_keyword(main->keyword);
+    const vx_spec::Spelling spelling = vx_spec::read_keyword_spec(main->keyword);
     command.keyword = main->keyword;
-    command.word = spec.word;
-    command.shortest = spec.shortest;
+    command.word = spelling.full();
+    command.shortest = spelling.required;
     for (const cmd_keyword_t *row = keywords; row->keyword != nullptr; ++row)
         if (row != main && row->slot == command.slot && row->attr == CMD_KEYWORD_ALIAS)
-            command.aliases.push_back(parse_keyword(row->keyword).word);
+            command.aliases.push_back(vx_spec::read_keyword_spec(row->keyword).full());
     return true;
 }
 
@@ -107,14 +89,9 @@ std::string purpose_of(const cmdsyn_purpose_t *purposes, const std::string &word
 Value value_after(cmd_syntax_routine_t routine, int index, const CommandDescription &command,
                   const FlagDescription &flag) {
     Area area;
-    clp_parser_t *probe = checked(clp_parser_create_probe(area.get(), index));
-    routine(probe, area.get(), 0);
-    switch (clp_probe_reading(probe)) {
-        case CLP_PROBE_READS_NOTHING: return Value::none;
-        case CLP_PROBE_READS_TEXT: return Value::text;
-        case CLP_PROBE_READS_LIST: return Value::list;
-        default: break;
-    }
+    const DescribingParser probe = DescribingParser::probe(index);
+    routine(probe.handle(), area.get(), 0);
+    if (const std::optional<Value> value = probe.read_after_flag()) return *value;
     throw std::runtime_error(command.word + ": the routine never read its flag " + flag.name);
 }
 
@@ -122,14 +99,13 @@ Value value_after(cmd_syntax_routine_t routine, int index, const CommandDescript
 std::vector<FlagDescription> flags_of(cmd_syntax_routine_t routine, const CommandDescription &command,
                                       const Sources &sources) {
     Area area;
-    clp_parser_t *capture = checked(clp_parser_create_capture(area.get()));
-    routine(capture, area.get(), 0);
+    const DescribingParser capture = DescribingParser::capture();
+    routine(capture.handle(), area.get(), 0);
+    if (!capture.malformed().empty())
+        throw std::runtime_error(command.word + ": malformed flag table, " + capture.malformed());
     std::vector<FlagDescription> flags;
-    for (int i = 0; const char *name = clp_captured_flag(capture, i); ++i) {
-        const char *shortest = clp_captured_shortest(capture, i);
-        if (shortest == nullptr) throw std::runtime_error("no room for a flag's shortest spelling");
-        flags.push_back({name, shortest, Value::none, clp_captured_group(capture, i)});
-    }
+    for (const InstalledFlag &flag : capture.installed())
+        flags.push_back({flag.name, flag.shortest, Value::none, flag.group});
     for (size_t i = 0; i < flags.size(); ++i)
         flags[i].value = value_after(routine, static_cast<int>(i), command, flags[i]);
     sources.take_printed();  // what the routine said about its cut-short lines

@@ -1,7 +1,8 @@
 // The syntax description of the tool's commands: for every command word its slot, its
 // keyword, its flags (what each reads, its mutual-exclusion group) and its usage text,
-// learned by running each syntax routine on the parser's capture and probe modes. Built
-// at build time into the JSON description and the table compiled into the tool.
+// learned by running each syntax routine on the describer's own parser
+// (describing_parser.h). Built at build time into the JSON description and the table
+// compiled into the tool.
 #ifndef VEXAR_DESCRIBE_SYNTAX_DESCRIPTION_H
 #define VEXAR_DESCRIBE_SYNTAX_DESCRIPTION_H
 
@@ -66,10 +67,10 @@ struct Sources {
 
 // One description per slot that a word reaches, in slot order: the slot's keyword rows
 // name it, or else the name its routine is exported under. The library's own routines
-// run on the capture and probe parsers; the routines of the shared command syntax
-// (which install no flag table, and some of which act on the process: cd, quit, shell)
-// are only asked for their usage. Throws std::runtime_error when a routine cannot be
-// described (a flag it never reads).
+// run on the describing parser's captures and probes; the routines of the shared
+// command syntax (which install no flag table, and some of which act on the process:
+// cd, quit, shell) are only asked for their usage. Throws std::runtime_error when a
+// routine cannot be described (a flag it never reads, a malformed flag table).
 std::vector<CommandDescription> describe(const Sources &sources);
 
 // The JSON description (format 1): keys in a fixed order, one flag per line.

@@ -5,7 +5,7 @@
 //
 // JSON_FILE for other programs (installed beside the catalog), TABLE_SOURCE a C++
 // source compiled into the tool (vexar_syntax.h). Each syntax routine runs on the
-// stand-in parser's capture and probe modes, which end its command line before its
+// describer's own parser (describing_parser.h), which ends its command line before its
 // command is run. The routines print through the message facility below, which keeps
 // their usage texts and shows nothing: what they print is not the program's output.
 
