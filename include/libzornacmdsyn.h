@@ -1,5 +1,6 @@
 /* Shared command syntax of the tool family: the routine signature, dispatch tables,
-   help and manual-page dispatch, and the generic command routines. */
+   help and manual-page dispatch, the generic command routines, and (at the end) the
+   calls the tool makes of its own. */
 #ifndef LIBZORNACMDSYN_H
 #define LIBZORNACMDSYN_H
 
@@ -49,16 +50,38 @@ VX_LAYOUT_SIZE(cmd_keyword_t, attr, 3); /* the 16-bit attribute is padded to a w
 /* Keyword attribute of a second word for a slot that an earlier row already names. */
 #define CMD_KEYWORD_ALIAS 2
 
-/* The slot of the first row of `keywords` that `word` matches, or -1. A row "mkrep[lica]"
-   matches a word that begins with "mkrep" and is itself a beginning of "mkreplica"; a
-   row without brackets ("exit", "!") matches only itself. */
-ZORNACMDSYN_API int32_t cmdsyn_find_keyword(const cmd_keyword_t *keywords, const char *word);
+/* ---- What the command-syntax library uses ------------------------------------------
+   Help and man dispatch, for its routines of those names, and the generic routines its
+   procedure table holds. */
 
 ZORNACMDSYN_API int32_t cmdsyn_help_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
                                              const cmd_keyword_t *keywords, const proc_table_entry_t *procs);
 ZORNACMDSYN_API int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags,
                                             const cmd_keyword_t *keywords, const char *tool_name,
                                             const char *page_prefix, const char *help_dir, int32_t form);
+
+ZORNACMDSYN_API int32_t cmdsyn_quit(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_shell(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_lstype(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_rmtype(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_lsreplica(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_chmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_lsmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_reqmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_describe(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+ZORNACMDSYN_API int32_t cmdsyn_rename(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
+
+/* ---- What the tool calls --------------------------------------------------------------
+   The tool needs these beyond the routines above: it finds command words, hands help the
+   words and purposes only it knows, and ends its session once quit or exit was run. A
+   replacement of this library must offer them too. */
+
+/* The slot of the first row of `keywords` that `word` matches, or -1. A row "mkrep[lica]"
+   matches a word that begins with "mkrep" and is itself a beginning of "mkreplica"; a
+   row without brackets ("exit", "!") matches only itself. */
+ZORNACMDSYN_API int32_t cmdsyn_find_keyword(const cmd_keyword_t *keywords, const char *word);
 
 /* Commands reached by their full names only (they have no keyword row): the tool hands
    this table over once, at start, so that help can find them too. Terminated like the
@@ -81,19 +104,6 @@ ZORNACMDSYN_API void cmdsyn_set_purpose_texts(const msg_table_t *texts);
 
 /* Nonzero once quit or exit was run. */
 ZORNACMDSYN_API int cmdsyn_quit_requested(void);
-
-ZORNACMDSYN_API int32_t cmdsyn_quit(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_shell(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_lstype(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_rmtype(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_lsreplica(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_chmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_lsmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_reqmaster(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_describe(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
-ZORNACMDSYN_API int32_t cmdsyn_rename(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
 
 VX_EXTERN_C_END
 
