@@ -1,12 +1,12 @@
 // The flag-spec notation as every table reader reads it: flag specs with the parser's
 // rules ("-" and a name), keyword specs leniently (a spec that does not read is a word
-// typed whole), what each spelling accepts, and which row a word names.
+// typed whole), and what each spelling accepts. (Which row a word names when several
+// accept it is the parser's rule, tested with the parser.)
 
 #include "flag_spec.h"
 
 #include <gtest/gtest.h>
 
-#include <span>
 #include <string>
 
 namespace {
@@ -104,31 +104,6 @@ TEST(FlagSpec, ASpellingAcceptsTheRequiredPartThenABeginningOfTheRest) {
         EXPECT_EQ(spelling.accepts(c.word), c.accepted);
         // The same spelling as a syntax table keeps it: full name and shortest spelling.
         EXPECT_EQ(vx_spec::spelling_of(spelling.full(), spelling.required).accepts(c.word), c.accepted);
-    }
-}
-
-// Rows as a syntax table keeps them, overlapping on purpose.
-struct TableRow {
-    const char *name;
-    const char *shortest;
-};
-constexpr TableRow kOverlapping[] = {{"-replica", "-r"}, {"-re", "-re"}, {"-abc", "-a"}, {"-abd", "-a"}};
-
-struct NameCase {
-    const char *word;
-    int row;  // -1: none
-};
-
-const NameCase kNames[] = {{"-r", 0},   {"-re", 1},  {"-rep", 0}, {"-a", 2}, {"-ab", 2},
-                           {"-abd", 3}, {"-abc", 2}, {"-x", -1},  {"", -1},  {"-replicas", -1}};
-
-TEST(FlagSpec, AWordNamesTheRowItSpellsInFullElseTheFirstItSpells) {
-    const std::span<const TableRow> rows(kOverlapping);
-    for (const NameCase &c : kNames) {
-        SCOPED_TRACE(c.word);
-        const TableRow *row =
-            vx_spec::named_by(rows, c.word, [](const TableRow &r) { return vx_spec::spelling_of(r.name, r.shortest); });
-        EXPECT_EQ(row != nullptr ? static_cast<int>(row - kOverlapping) : -1, c.row);
     }
 }
 
