@@ -1,11 +1,11 @@
-#include "vexar_suggest.h"
+#include "dispatch/vexar_suggest.h"
 
 #include <algorithm>
 #include <string_view>
 
+#include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_syntax.h"
 #include "libzornaks.h"
-#include "vexar_messages.h"
-#include "vexar_syntax.h"
 
 namespace vexar {
 namespace {
