@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "bench.h"
+#include "dispatch/vexar_syntax.h"
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
-#include "vexar_syntax.h"
 
 namespace vxbench {
 

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "cmdsyn_texts.h"
+#include "dispatch/vexar_messages.h"
 #include "ks_texts.h"
 #include "libzornavx_cmdsyn.h"
-#include "vexar_messages.h"
 
 namespace {
 

@@ -24,18 +24,19 @@
 #include <cstdio>
 #include <new>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "dispatch/vexar_dispatch.h"
+#include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_output.h"
+#include "input/vexar_argfile.h"
+#include "input/vexar_batch.h"
+#include "input/vexar_utf16.h"
 #include "libzornaks.h"
-#include "vexar_argfile.h"
-#include "vexar_batch.h"
-#include "vexar_complete.h"
-#include "vexar_dispatch.h"
-#include "vexar_messages.h"
-#include "vexar_output.h"
-#include "vexar_shell.h"
-#include "vexar_utf16.h"
+#include "prompt/vexar_complete.h"
+#include "prompt/vexar_shell.h"
 
 namespace {
 
@@ -56,11 +57,11 @@ void write_utf8_output() {
 
 // The command line as the user typed it: the C runtime's argv is converted to the ANSI
 // code page, where "caf\u00e9" or CJK words may arrive as "?"; the UTF-16 line is not.
-std::optional<std::vector<std::string>> utf8_arguments() {
+std::optional<vexar::CommandWords> utf8_arguments() {
     int count = 0;
     LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (wide == nullptr) return std::vector<std::string>{};
-    std::vector<std::string> arguments;
+    vexar::CommandWords arguments;
+    if (wide == nullptr) return arguments;
     for (int i = 0; i < count; ++i) {
         const std::u16string_view word(reinterpret_cast<const char16_t *>(wide[i]), std::wcslen(wide[i]));
         std::optional<std::string> utf8 = vexar::utf8_from_utf16(word);
@@ -69,25 +70,26 @@ std::optional<std::vector<std::string>> utf8_arguments() {
             LocalFree(wide);
             return std::nullopt;
         }
-        arguments.push_back(std::move(*utf8));
+        arguments.add(*utf8);
     }
     LocalFree(wide);
     return arguments;
 }
 #endif
 
-int run(int argc, char **argv) {
+// `arguments`: the words after the tool's name.
+int run(std::span<const char *const> arguments) {
     // The stop option matters only for commands read from standard input; before a
     // command word it changes nothing, that command being the only one.
-    const bool stop_on_error = argc >= 2 && vexar::is_stop_option(argv[1]);
-    const int first = stop_on_error ? 2 : 1;
-    if (argc <= first)
+    const bool stop_on_error = !arguments.empty() && vexar::is_stop_option(arguments[0]);
+    if (stop_on_error) arguments = arguments.subspan(1);
+    if (arguments.empty())
         return isatty(fileno(stdin)) != 0 ? vexar::run_shell(stdin) : vexar::run_batch(stdin, stop_on_error);
     // The completion modes see the words as typed, "@" and all.
-    if (vexar::is_completion_mode(argv[first])) return vexar::run_completion_mode(argc - first, argv + first);
+    if (vexar::is_completion_mode(arguments[0]))
+        return vexar::run_completion_mode(static_cast<int>(arguments.size()), arguments.data());
 
-    const std::optional<vexar::CommandWords> words =
-        vexar::command_words(argv + first, static_cast<std::size_t>(argc - first));
+    const std::optional<vexar::CommandWords> words = vexar::command_words(arguments.data(), arguments.size());
     if (!words) return vexar::kExitSyntax;
     const std::vector<const char *> pointers = words->pointers();
     return vexar::run_one_shot(static_cast<int>(pointers.size()), pointers.data());
@@ -96,10 +98,10 @@ int run(int argc, char **argv) {
 // run, with what it printed on standard output checked: a record, usage or page that
 // did not arrive is a failure whatever the command said. Memory running out anywhere in
 // the tool ends it with a message of its own rather than an abort.
-int run_and_check_output(int argc, char **argv) {
+int run_and_check_output(std::span<const char *const> arguments) {
     int status;
     try {
-        status = run(argc, argv);
+        status = run(arguments);
     } catch (const std::bad_alloc &) {
         imsg_set_program_name(vexar::kProgramName);  // a line's label may be gone
         vexar::report(vexar::ToolText::out_of_memory);
@@ -123,12 +125,11 @@ int main(int argc, char **argv) {
 #if defined(_WIN32)
     (void)argc;
     (void)argv;
-    std::optional<std::vector<std::string>> arguments = utf8_arguments();
+    const std::optional<vexar::CommandWords> arguments = utf8_arguments();
     if (!arguments) return vexar::kExitSyntax;
-    std::vector<char *> words;
-    for (std::string &argument : *arguments) words.push_back(argument.data());
-    return run_and_check_output(static_cast<int>(words.size()), words.data());
+    const std::vector<const char *> words = arguments->pointers();
+    return run_and_check_output(std::span<const char *const>(words).subspan(words.empty() ? 0 : 1));
 #else
-    return run_and_check_output(argc, argv);
+    return run_and_check_output({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
 #endif
 }

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "cmdsyn_texts.h"
+#include "dispatch/vexar_messages.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
-#include "vexar_messages.h"
 
 namespace {
 

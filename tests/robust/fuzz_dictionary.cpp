@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "dispatch/vexar_dispatch.h"
+#include "dispatch/vexar_syntax.h"
 #include "flag_spec.h"
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
@@ -19,8 +21,6 @@
 #include "robust/command_lines.h"
 #include "robust/output_sink.h"
 #include "robust/slots.h"
-#include "vexar_dispatch.h"
-#include "vexar_syntax.h"
 
 extern "C" int __real_clp_switch_flags(clp_parser_t *parser, const clp_flag_desc_t *table, stg_area_t *area);
 

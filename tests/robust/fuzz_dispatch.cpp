@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "dispatch/vexar_dispatch.h"
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
 #include "robust/output_sink.h"
 #include "robust/slots.h"
-#include "vexar_dispatch.h"
 
 namespace {
 

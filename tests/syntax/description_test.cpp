@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "describe/syntax_description.h"
+#include "dispatch/vexar_purposes.h"
+#include "dispatch/vexar_syntax.h"
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
-#include "vexar_purposes.h"
-#include "vexar_syntax.h"
 
 namespace {
 

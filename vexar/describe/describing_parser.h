@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "dispatch/vexar_syntax.h"
 #include "libzornaks.h"
-#include "vexar_syntax.h"
 
 namespace vxdescribe {
 

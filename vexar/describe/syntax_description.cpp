@@ -234,7 +234,7 @@ std::string to_table_source(const std::vector<CommandDescription> &commands) {
         if (command.own_row) own += "    {" + cxx_string(command.word) + ", " + slot + ", 0},\n";
     }
     return "// Generated at build time by vexar_describe from the syntax routines: do not edit.\n"
-           "#include \"vexar_syntax.h\"\n\n"
+           "#include \"dispatch/vexar_syntax.h\"\n\n"
            "namespace vexar::syntax {\nnamespace {\n\n" +
            parts + "\nconstexpr Command kCommands[] = {\n" + rows +
            "};\n\nconstexpr cmd_keyword_t kOwnKeywords[] = {\n" + own +

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dispatch/vexar_syntax.h"
 #include "libzornacmdsyn.h"
-#include "vexar_syntax.h"
 
 namespace vxdescribe {
 

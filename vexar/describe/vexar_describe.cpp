@@ -15,9 +15,9 @@
 #include <string>
 
 #include "describe/syntax_description.h"
+#include "dispatch/vexar_purposes.h"
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
-#include "vexar_purposes.h"
 
 namespace {
 

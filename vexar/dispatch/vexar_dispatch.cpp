@@ -2,16 +2,16 @@
 // tool's own words for the slots that have no keyword row (from the generated syntax
 // table), then the routine in the slot.
 
-#include "vexar_dispatch.h"
+#include "dispatch/vexar_dispatch.h"
 
 #include <cstring>
 
+#include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_purposes.h"
+#include "dispatch/vexar_suggest.h"
+#include "dispatch/vexar_syntax.h"
 #include "libzornacmdsyn.h"
 #include "libzornavx_cmdsyn.h"
-#include "vexar_messages.h"
-#include "vexar_purposes.h"
-#include "vexar_suggest.h"
-#include "vexar_syntax.h"
 #include "vx_cmd_args.h"
 
 namespace vexar {

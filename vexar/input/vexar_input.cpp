@@ -1,9 +1,9 @@
-#include "vexar_input.h"
+#include "input/vexar_input.h"
 
 #include <cerrno>
 
+#include "input/vexar_utf16.h"
 #include "utf8.h"
-#include "vexar_utf16.h"
 
 namespace vexar {
 namespace {

@@ -1,4 +1,4 @@
-#include "vexar_utf16.h"
+#include "input/vexar_utf16.h"
 
 namespace vexar {
 

@@ -1,4 +1,4 @@
-#include "vexar_history.h"
+#include "prompt/vexar_history.h"
 
 #if VX_HAVE_LIBEDIT
 
@@ -15,7 +15,7 @@
 #include <cstring>
 #include <optional>
 
-#include "vexar_messages.h"
+#include "dispatch/vexar_messages.h"
 
 namespace vexar {
 namespace {

@@ -4,8 +4,8 @@
 #ifndef VEXAR_PURPOSES_H
 #define VEXAR_PURPOSES_H
 
+#include "dispatch/vexar_messages.h"
 #include "libzornacmdsyn.h"
-#include "vexar_messages.h"
 
 namespace vexar {
 

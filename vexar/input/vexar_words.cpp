@@ -1,9 +1,36 @@
-#include "vexar_words.h"
+#include "input/vexar_words.h"
 
 #include <cstring>
 
+#include "dispatch/vexar_messages.h"
+
 namespace vexar {
 namespace {
+
+// The texts that report a split error, for a line of commands and for a line of an
+// argument file.
+struct SplitErrorTexts {
+    ToolText in_line;
+    ToolText in_file;
+};
+
+SplitErrorTexts texts_of(SplitError error) {
+    switch (error) {
+        case SplitError::trailing_backslash: return {ToolText::trailing_backslash, ToolText::file_trailing_backslash};
+        case SplitError::nul_byte: return {ToolText::nul_byte, ToolText::file_nul_byte};
+        default: return {ToolText::unclosed_quote, ToolText::file_unclosed_quote};
+    }
+}
+
+// The kind of quote an unclosed-quote text names ("" for the other errors, whose texts
+// take no such argument).
+const char *quote_of(SplitError error) {
+    switch (error) {
+        case SplitError::unterminated_single_quote: return "single";
+        case SplitError::unterminated_double_quote: return "double";
+        default: return "";
+    }
+}
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
@@ -97,5 +124,11 @@ SplitLine split_words(std::string_view line) {
 }
 
 SplitError split_words(std::string_view line, CommandWords &words) { return split_into(line, words); }
+
+void report_split_error(SplitError error) { report(texts_of(error).in_line, quote_of(error)); }
+
+void report_split_error_in_file(SplitError error, const char *path, int line_number) {
+    report(texts_of(error).in_file, path, line_number, quote_of(error));
+}
 
 }  // namespace vexar

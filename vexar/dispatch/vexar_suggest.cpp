@@ -1,12 +1,12 @@
-#include "vexar_suggest.h"
+#include "dispatch/vexar_suggest.h"
 
 #include <algorithm>
 #include <string_view>
 
+#include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_syntax.h"
 #include "edit_distance.h"
 #include "libzornaks.h"
-#include "vexar_messages.h"
-#include "vexar_syntax.h"
 
 namespace vexar {
 namespace {

@@ -1,12 +1,12 @@
-#include "vexar_password.h"
+#include "prompt/vexar_password.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <string>
 
-#include "vexar_syntax.h"
-#include "vexar_words.h"
+#include "dispatch/vexar_syntax.h"
+#include "input/vexar_words.h"
 
 namespace vexar {
 namespace {

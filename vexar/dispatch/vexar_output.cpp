@@ -1,4 +1,4 @@
-#include "vexar_output.h"
+#include "dispatch/vexar_output.h"
 
 #if !defined(_WIN32)
 #include <fcntl.h>
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "vexar_messages.h"
+#include "dispatch/vexar_messages.h"
 
 namespace vexar {
 namespace {

@@ -1,4 +1,4 @@
-#include "vexar_shell.h"
+#include "prompt/vexar_shell.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,19 +11,17 @@
 #include <string_view>
 #include <vector>
 
+#include "dispatch/vexar_dispatch.h"
+#include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_output.h"
+#include "input/vexar_line.h"
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
-#include "vexar_dispatch.h"
-#include "vexar_editline.h"
-#include "vexar_interrupt.h"
-#include "vexar_line.h"
-#include "vexar_messages.h"
-#include "vexar_output.h"
+#include "prompt/vexar_editline.h"
+#include "prompt/vexar_interrupt.h"
 
 namespace vexar {
 namespace {
-
-constexpr const char *kPrompt = "vexar> ";
 
 #if defined(_WIN32)
 constexpr const char *kEndOfInputKey = "Ctrl-Z";

@@ -1,19 +1,19 @@
 // Completion answers from the syntax table generated at build time (vexar_syntax.h):
 // no routine runs and no process starts to learn a command's flags.
 
-#include "vexar_complete.h"
+#include "prompt/vexar_complete.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "dispatch/vexar_dispatch.h"
+#include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_syntax.h"
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
-#include "vexar_dispatch.h"
-#include "vexar_messages.h"
-#include "vexar_syntax.h"
 
 namespace vexar {
 namespace {

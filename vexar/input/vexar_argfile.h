@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "vexar_words.h"
+#include "input/vexar_words.h"
 
 namespace vexar {
 

@@ -1,4 +1,4 @@
-#include "vexar_filenames.h"
+#include "prompt/vexar_filenames.h"
 
 #if !defined(_WIN32)
 

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "libzornaks.h"
-#include "vexar_words.h"
 
 namespace vexar {
 
@@ -144,11 +143,6 @@ std::string tool_text(ToolText text, const char *argument);
 // "vexar: line 3": the name the message facility shows while line 3 of commands read
 // from standard input runs.
 std::string line_label(const char *program, int line_number);
-
-// Says why a line of commands was not split, and that it was not run.
-void report_split_error(SplitError error);
-// Says why line `line_number` of argument file `path` was not split.
-void report_split_error_in_file(SplitError error, const char *path, int line_number);
 
 }  // namespace vexar
 

@@ -1,4 +1,4 @@
-#include "vexar_interrupt.h"
+#include "prompt/vexar_interrupt.h"
 
 #include <csignal>
 

@@ -10,6 +10,9 @@
 
 namespace vexar {
 
+// The prompt of the interactive mode, edited lines or plain.
+constexpr const char *kPrompt = "vexar> ";
+
 // True when this build edits lines.
 bool line_editing_available();
 

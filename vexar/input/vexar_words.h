@@ -56,6 +56,11 @@ SplitLine split_words(std::string_view line);
 // The same, adding the words to `words`; on an error, the words added are incomplete.
 SplitError split_words(std::string_view line, CommandWords &words);
 
+// Says why a line of commands was not split, and that it was not run.
+void report_split_error(SplitError error);
+// Says why line `line_number` of argument file `path` was not split.
+void report_split_error_in_file(SplitError error, const char *path, int line_number);
+
 }  // namespace vexar
 
 #endif

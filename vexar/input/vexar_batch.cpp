@@ -1,4 +1,4 @@
-#include "vexar_batch.h"
+#include "input/vexar_batch.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -9,13 +9,13 @@
 #include <optional>
 #include <string>
 
+#include "dispatch/vexar_dispatch.h"
+#include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_output.h"
+#include "input/vexar_input.h"
+#include "input/vexar_line.h"
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
-#include "vexar_dispatch.h"
-#include "vexar_input.h"
-#include "vexar_line.h"
-#include "vexar_messages.h"
-#include "vexar_output.h"
 
 namespace vexar {
 namespace {

@@ -1,4 +1,4 @@
-#include "vexar_argfile.h"
+#include "input/vexar_argfile.h"
 
 #if !defined(_WIN32)
 #include <fcntl.h>
@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "vexar_input.h"
-#include "vexar_messages.h"
+#include "dispatch/vexar_messages.h"
+#include "input/vexar_input.h"
 
 namespace vexar {
 namespace {

@@ -1,6 +1,6 @@
 // Looking things up in the generated syntax table (vexar_syntax_table.cpp).
 
-#include "vexar_syntax.h"
+#include "dispatch/vexar_syntax.h"
 
 #include "flag_spec.h"
 

@@ -1,12 +1,12 @@
-#include "vexar_line.h"
+#include "input/vexar_line.h"
 
 #include <optional>
 #include <vector>
 
-#include "vexar_argfile.h"
-#include "vexar_dispatch.h"
-#include "vexar_messages.h"
-#include "vexar_words.h"
+#include "dispatch/vexar_dispatch.h"
+#include "dispatch/vexar_messages.h"
+#include "input/vexar_argfile.h"
+#include "input/vexar_words.h"
 
 namespace vexar {
 namespace {

@@ -1,16 +1,16 @@
-#include "vexar_editline.h"
+#include "prompt/vexar_editline.h"
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "input/vexar_words.h"
 #include "libzornacmdsyn.h"
+#include "prompt/vexar_complete.h"
+#include "prompt/vexar_filenames.h"
+#include "prompt/vexar_history.h"
+#include "prompt/vexar_password.h"
 #include "terminal_text.h"
-#include "vexar_complete.h"
-#include "vexar_filenames.h"
-#include "vexar_history.h"
-#include "vexar_password.h"
-#include "vexar_words.h"
 
 #if VX_HAVE_LIBEDIT
 #include <dlfcn.h>
@@ -21,7 +21,7 @@
 
 #include <cerrno>
 
-#include "vexar_interrupt.h"
+#include "prompt/vexar_interrupt.h"
 #endif
 
 namespace vexar {
@@ -64,7 +64,6 @@ const LineEditor *line_editor() {
     return editor;
 }
 
-constexpr const char *kPrompt = "vexar> ";
 constexpr int kHistorySize = 1000;
 
 const char *prompt_of(EditLine *) { return kPrompt; }
