@@ -82,6 +82,8 @@ ZORNACMDSYN_API void cmdsyn_set_purpose_texts(const msg_table_t *texts);
 /* Nonzero once quit or exit was run. */
 ZORNACMDSYN_API int cmdsyn_quit_requested(void);
 
+/* The generic commands, one syntax routine each, cmdsyn_<command>, declared one a line:
+   the build takes the commands their manual page describes from here. */
 ZORNACMDSYN_API int32_t cmdsyn_quit(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
 ZORNACMDSYN_API int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
 ZORNACMDSYN_API int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);

@@ -699,6 +699,29 @@ TEST(ManualPages, ToolsPageListsEveryCommandPageWithItsPurpose) {
     EXPECT_EQ(listed, expected);
 }
 
+// The shared page names the generic commands, and shows a usage line for each, in the
+// order the shared command syntax declares them; the tool's page names them too.
+TEST(ManualPages, GenericCommandsAreTheSharedPagesAndTheToolsPageNamesThem) {
+    const std::vector<std::string> generic = words_of(VX_GENERIC_COMMANDS);
+    const Page shared = read_page(fs::path(VX_MAN_SOURCE_DIR) / "vexar-generic.1");
+    std::vector<std::string> named, usage;
+    for (const std::string &line : shared.section("NAME"))
+        if (line.rfind(".Nm vexar-", 0) == 0) named.push_back(words_of(line)[1].substr(6));
+    EXPECT_EQ(named.front(), "generic");
+    EXPECT_EQ(std::vector<std::string>(named.begin() + 1, named.end()), generic);
+    for (const auto &display : displays(shared.section("SYNOPSIS")))
+        for (const std::string &line : display) usage.push_back(words_of(line).at(1));
+    EXPECT_EQ(usage, generic);
+
+    std::string said;
+    const Page tool_page = read_page(fs::path(VX_MAN_SOURCE_DIR) / "vexar.1");
+    for (const std::string &line : tool_page.section("DESCRIPTION")) said += plain_text(line) + " ";
+    std::string listed;
+    for (size_t i = 0; i < generic.size(); ++i)
+        listed += (i == 0 ? "" : i + 1 == generic.size() ? " and " : ", ") + generic[i];
+    EXPECT_NE(said.find("The generic commands " + listed + " are described in"), std::string::npos) << listed;
+}
+
 // Every command word has a page: "vexar man WORD" prints the text page rendered from
 // the word's source (or the shared page's), from a folder that has nothing to do
 // with the tool.
