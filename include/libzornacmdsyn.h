@@ -60,6 +60,8 @@ ZORNACMDSYN_API int32_t cmdsyn_man_dispatch(clp_parser_t *parser, stg_area_t *ar
                                             const cmd_keyword_t *keywords, const char *tool_name,
                                             const char *page_prefix, const char *help_dir, int32_t form);
 
+/* The generic commands, one syntax routine each, cmdsyn_<command>, declared one a line:
+   the build takes the commands their manual page describes from here. */
 ZORNACMDSYN_API int32_t cmdsyn_quit(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
 ZORNACMDSYN_API int32_t cmdsyn_cd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);
 ZORNACMDSYN_API int32_t cmdsyn_pwd(clp_parser_t *parser, stg_area_t *area, uint32_t dispatch_flags);

@@ -22,6 +22,8 @@ VX_EXTERN_C_BEGIN
 /* Rows of the keyword table, not counting its terminator. */
 #define VX_CMDSYN_KEYWORD_ROWS 31
 
+/* The library exports exactly the names declared ZORNAVX_CMDSYN_API here, one a line:
+   the build writes its export lists from these lines. */
 ZORNAVX_CMDSYN_API extern const proc_table_entry_t vx_cmdsyn_proc_table[VX_CMDSYN_PROC_SLOTS];
 ZORNAVX_CMDSYN_API const cmd_keyword_t *vx_cmdsyn_get_cmdflags(void);
 ZORNAVX_CMDSYN_API const msg_table_t *_vx_cmdsyn_vexar_msg_table_adr(void);

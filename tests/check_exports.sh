@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The shared library exports exactly the names of its interface (library_exports.txt
-# beside this script), nothing else. An ELF library is read with nm; a Windows DLL's
+# The shared library LIB exports exactly the names of its interface, listed one a line
+# in LIST (written by the build from the library's header), nothing else. An ELF library is read with nm; a Windows DLL's
 # export table with objdump -p (OBJDUMP names the cross tool), and its imports must come
 # from the system's C runtime and kernel and the components' DLLs only.
 set -euo pipefail
 lib=$1
-expected=$(LC_ALL=C sort -u "$(dirname "$0")/library_exports.txt")
+expected=$(LC_ALL=C sort -u "$2")
 case "$lib" in
 *.dll)
   table=$("${OBJDUMP:-objdump}" -p "$lib")

@@ -1,5 +1,5 @@
-# Renders the mdoc page SOURCE as the plain text page OUTPUT that "vexar man" prints,
-# with SYSTEM in its footer:
+# Renders the roff page SOURCE (as configure_roff_page.cmake wrote it) as the plain
+# text page OUTPUT that "vexar man" prints, with SYSTEM in its footer:
 # mandoc's ASCII form, without the backspaces with which it overstrikes bold and
 # underlined letters (they would show as stray characters outside a pager).
 execute_process(COMMAND ${MANDOC} -Tascii "-Ios=${SYSTEM}" ${SOURCE} OUTPUT_VARIABLE text RESULT_VARIABLE status)

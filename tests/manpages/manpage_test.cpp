@@ -431,19 +431,26 @@ class PageTest : public testing::TestWithParam<fs::path> {
     Page page_ = read_page(GetParam());
 };
 
+// The purposes help lists beside the command words: "  word (other spellings)  purpose".
+std::map<std::string, std::string> purposes_help_shows() {
+    const ProcessResult list = vexar({"help"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    static const std::regex listed(R"(^  (\S+)(?: \([^)]*\))? +(.+)$)");
+    std::map<std::string, std::string> purposes;
+    std::smatch match;
+    for (const std::string &line : lines_of(list.out))
+        if (std::regex_match(line, match, listed)) purposes[match[1]] = match[2];
+    return purposes;
+}
+
+// The source leaves the purpose to the build: the page as built says it.
 TEST_P(PageTest, NameGivesThePurposeHelpShows) {
     const std::string command = page_.command();
     if (command.empty() || command == "generic") GTEST_SKIP() << "not one command's page";
-    const ProcessResult list = vexar({"help"});
-    ASSERT_EQ(list.status, 0) << list.err;
-    // "  word (other spellings)  purpose": the spellings in parentheses are optional.
-    const std::regex listed("^  " + command + "(?: \\([^)]*\\))? +(.+)$");
-    std::string purpose;
-    std::smatch match;
-    for (const std::string &line : lines_of(list.out))
-        if (std::regex_match(line, match, listed)) purpose = match[1];
-    ASSERT_FALSE(purpose.empty()) << command << " not listed by help";
-    EXPECT_EQ(page_.section("NAME"), (std::vector<std::string>{".Nm vexar-" + command, ".Nd " + purpose}));
+    const auto purposes = purposes_help_shows();
+    ASSERT_TRUE(purposes.count(command)) << command << " not listed by help";
+    EXPECT_EQ(read_page(built_page(GetParam())).section("NAME"),
+              (std::vector<std::string>{".Nm vexar-" + command, ".Nd " + purposes.at(command)}));
 }
 
 TEST_P(PageTest, SynopsisIsTheUsageTextTheCommandPrints) {
@@ -668,6 +675,52 @@ std::string page_name(const testing::TestParamInfo<fs::path> &info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageTest, testing::ValuesIn(page_sources()), page_name);
+
+// The tool's page, as built, lists every command that has a page of its own with the
+// purpose help shows.
+TEST(ManualPages, ToolsPageListsEveryCommandPageWithItsPurpose) {
+    const auto purposes = purposes_help_shows();
+    std::map<std::string, std::string> expected;
+    for (const fs::path &source : page_sources()) {
+        const std::string command = Page{source.filename().string(), {}}.command();
+        if (!command.empty() && command != "generic")
+            expected[command] = purposes.count(command) ? purposes.at(command) : "(not listed by help)";
+    }
+    const Page tool_page = read_page(built_page(fs::path(VX_MAN_SOURCE_DIR) / "vexar.1"));
+    const std::vector<std::string> &description = tool_page.section("DESCRIPTION");
+    std::map<std::string, std::string> listed;
+    bool in_list = false;
+    for (size_t i = 0; i + 1 < description.size(); ++i) {
+        if (description[i].rfind(".Ss ", 0) == 0) in_list = description[i] == ".Ss Commands";
+        const std::vector<std::string> words = words_of(description[i]);
+        if (in_list && words.size() == 3 && words[0] == ".It" && words[1] == "Cm")
+            listed[words[2]] = description[i + 1];
+    }
+    EXPECT_EQ(listed, expected);
+}
+
+// The shared page names the generic commands, and shows a usage line for each, in the
+// order the shared command syntax declares them; the tool's page names them too.
+TEST(ManualPages, GenericCommandsAreTheSharedPagesAndTheToolsPageNamesThem) {
+    const std::vector<std::string> generic = words_of(VX_GENERIC_COMMANDS);
+    const Page shared = read_page(fs::path(VX_MAN_SOURCE_DIR) / "vexar-generic.1");
+    std::vector<std::string> named, usage;
+    for (const std::string &line : shared.section("NAME"))
+        if (line.rfind(".Nm vexar-", 0) == 0) named.push_back(words_of(line)[1].substr(6));
+    EXPECT_EQ(named.front(), "generic");
+    EXPECT_EQ(std::vector<std::string>(named.begin() + 1, named.end()), generic);
+    for (const auto &display : displays(shared.section("SYNOPSIS")))
+        for (const std::string &line : display) usage.push_back(words_of(line).at(1));
+    EXPECT_EQ(usage, generic);
+
+    std::string said;
+    const Page tool_page = read_page(fs::path(VX_MAN_SOURCE_DIR) / "vexar.1");
+    for (const std::string &line : tool_page.section("DESCRIPTION")) said += plain_text(line) + " ";
+    std::string listed;
+    for (size_t i = 0; i < generic.size(); ++i)
+        listed += (i == 0 ? "" : i + 1 == generic.size() ? " and " : ", ") + generic[i];
+    EXPECT_NE(said.find("The generic commands " + listed + " are described in"), std::string::npos) << listed;
+}
 
 // Every command word has a page: "vexar man WORD" prints the text page rendered from
 // the word's source (or the shared page's), from a folder that has nothing to do

@@ -1,6 +1,6 @@
-// The names the library exports as vx_cmdsyn_<word>, read from its version script at
-// configure time (library_exports.inc): the interface fixes them, and nothing else
-// lists them again.
+// The names the library exports as vx_cmdsyn_<word>, read from its header at configure
+// time (library_exports.inc): the interface fixes them, and nothing else lists them
+// again.
 
 #include <type_traits>
 

@@ -12,6 +12,7 @@
 #include "dispatch/vexar_syntax.h"
 #include "libzornacmdsyn.h"
 #include "libzornavx_cmdsyn.h"
+#include "msg/vx_cmdsyn_msg.h"
 #include "vx_cmd_args.h"
 
 namespace vexar {
@@ -81,7 +82,7 @@ int dispatch(stg_area_t *area, int count, const char *const *words) {
     }
     const int32_t slot = find_slot(word);
     if (slot < 0) {
-        imsg_print(IMSG_SEV_ERROR, _vx_cmdsyn_vexar_msg_table_adr(), kMsgUnrecognizedCommand, word);
+        imsg_print(IMSG_SEV_ERROR, _vx_cmdsyn_vexar_msg_table_adr(), MSG_UNRECOGNIZED_COMMAND, word);
         suggest_command_words(word);
         return kExitSyntax;
     }

@@ -15,9 +15,6 @@ constexpr int kExitSyntax = 2;  // unknown word, unavailable command, or a synta
 // The name the message facility shows before an error ("vexar: Error: ").
 constexpr const char *kProgramName = "vexar";
 
-// Catalog message "Unrecognized command: ...".
-constexpr int kMsgUnrecognizedCommand = 24;
-
 // The slot a command word leads to (the library's keyword table first, then the tool's
 // own words of the generated syntax table), or -1.
 int32_t find_slot(const char *word);

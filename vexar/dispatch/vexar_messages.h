@@ -11,9 +11,10 @@ namespace vexar {
 
 // Every text of the tool, one line each: its name and its English text. A text's external
 // number in the catalog is its place here, counted from 1: add new texts at the end, so
-// that the numbers of translated catalogs stay right. The texts "purpose_<command>" are
-// what help shows beside each command word (vexar_purposes.h).
-#define VEXAR_TOOL_TEXTS(X)                                                                                          \
+// that the numbers of translated catalogs stay right. A row PURPOSE(command, text) says
+// what a command is for: help shows it beside the command word (vexar_purposes.h), and
+// the command's manual pages are built with it; its name is purpose_<command>.
+#define VEXAR_TOOL_TEXTS(X, PURPOSE)                                                                                 \
     X(line_label, "%s: line %d")                                                                                     \
     X(unclosed_quote, "Missing closing %s quote; the line was not run.\n")                                           \
     X(trailing_backslash, "A backslash ends the line with nothing to escape; the line was not run.\n")               \
@@ -66,55 +67,57 @@ namespace vexar {
       "A word @FILE stands for the words of FILE. The manual: \"man vexar\" or \"vexar man\";\n"                     \
       "a command's page: \"vexar man COMMAND\"; its usage: \"vexar COMMAND --help\".\n\n")                           \
     X(session_greeting, "Type \"help\" for the commands, \"quit\" or %s to leave.\n")                                \
-    X(purpose_apropos, "Look topics up in the manual pages")                                                         \
-    X(purpose_cd, "Change the working directory")                                                                    \
-    X(purpose_chepoch, "Change epoch numbers of a replica's epoch table")                                            \
-    X(purpose_chmaster, "Change the mastership of an object")                                                        \
-    X(purpose_chreplica, "Change a replica's host, preservation mode or connection")                                 \
-    X(purpose_chsetting, "Change settings of a site, host or replica")                                               \
-    X(purpose_chshipconfig, "Change the shipping configuration")                                                     \
-    X(purpose_describe, "Describe an object")                                                                        \
-    X(purpose_dumpoplog, "Dump a replica's operation log")                                                           \
-    X(purpose_familysyncstatus, "Report how well a VOB family stays in step")                                        \
-    X(purpose_help, "Show a command's usage, or this list")                                                          \
-    X(purpose_lsepoch, "List epoch numbers")                                                                         \
-    X(purpose_lsexport, "List exports to sibling replicas")                                                          \
-    X(purpose_lsmaster, "List the mastership of objects")                                                            \
-    X(purpose_lspacket, "List packets")                                                                              \
-    X(purpose_lsreplica, "List replicas")                                                                            \
-    X(purpose_lssetting, "List settings of a site")                                                                  \
-    X(purpose_lsshipconfig, "List the shipping configuration")                                                       \
-    X(purpose_lstype, "List types")                                                                                  \
-    X(purpose_man, "Show a command's manual page")                                                                   \
-    X(purpose_mkreplica, "Create a replica: export a new one or import it")                                          \
-    X(purpose_mkrptype, "Create a replica type")                                                                     \
-    X(purpose_perfinfo, "Report synchronization performance")                                                        \
-    X(purpose_pwd, "Print the working directory")                                                                    \
-    X(purpose_quit, "Leave the interactive mode")                                                                    \
-    X(purpose_recoverpacket, "Recover packets of sibling replicas")                                                  \
-    X(purpose_rename, "Rename an object")                                                                            \
-    X(purpose_reqmaster, "Request mastership of an object")                                                          \
-    X(purpose_restorereplica, "Restore a replica from its siblings")                                                 \
-    X(purpose_rmreplica, "Remove a replica")                                                                         \
-    X(purpose_rmtype, "Remove a type")                                                                               \
-    X(purpose_shell, "Run a shell command")                                                                          \
-    X(purpose_shipinfo, "Report shipping jobs")                                                                      \
-    X(purpose_syncinfo, "Report synchronization jobs")                                                               \
-    X(purpose_syncreplica, "Export or import synchronization packets")                                               \
-    X(purpose_syncserver, "Control which VOBs the synchronization server manages")                                   \
-    X(purpose_vxacl, "Get, edit or set the access-control list of a host")
+    PURPOSE(apropos, "Look topics up in the manual pages")                                                           \
+    PURPOSE(cd, "Change the working directory")                                                                      \
+    PURPOSE(chepoch, "Change epoch numbers of a replica's epoch table")                                              \
+    PURPOSE(chmaster, "Change the mastership of an object")                                                          \
+    PURPOSE(chreplica, "Change a replica's host, preservation mode or connection")                                   \
+    PURPOSE(chsetting, "Change settings of a site, host or replica")                                                 \
+    PURPOSE(chshipconfig, "Change the shipping configuration")                                                       \
+    PURPOSE(describe, "Describe an object")                                                                          \
+    PURPOSE(dumpoplog, "Dump a replica's operation log")                                                             \
+    PURPOSE(familysyncstatus, "Report how well a VOB family stays in step")                                          \
+    PURPOSE(help, "Show a command's usage, or this list")                                                            \
+    PURPOSE(lsepoch, "List epoch numbers")                                                                           \
+    PURPOSE(lsexport, "List exports to sibling replicas")                                                            \
+    PURPOSE(lsmaster, "List the mastership of objects")                                                              \
+    PURPOSE(lspacket, "List packets")                                                                                \
+    PURPOSE(lsreplica, "List replicas")                                                                              \
+    PURPOSE(lssetting, "List settings of a site")                                                                    \
+    PURPOSE(lsshipconfig, "List the shipping configuration")                                                         \
+    PURPOSE(lstype, "List types")                                                                                    \
+    PURPOSE(man, "Show a command's manual page")                                                                     \
+    PURPOSE(mkreplica, "Create a replica: export a new one or import it")                                            \
+    PURPOSE(mkrptype, "Create a replica type")                                                                       \
+    PURPOSE(perfinfo, "Report synchronization performance")                                                          \
+    PURPOSE(pwd, "Print the working directory")                                                                      \
+    PURPOSE(quit, "Leave the interactive mode")                                                                      \
+    PURPOSE(recoverpacket, "Recover packets of sibling replicas")                                                    \
+    PURPOSE(rename, "Rename an object")                                                                              \
+    PURPOSE(reqmaster, "Request mastership of an object")                                                            \
+    PURPOSE(restorereplica, "Restore a replica from its siblings")                                                   \
+    PURPOSE(rmreplica, "Remove a replica")                                                                           \
+    PURPOSE(rmtype, "Remove a type")                                                                                 \
+    PURPOSE(shell, "Run a shell command")                                                                            \
+    PURPOSE(shipinfo, "Report shipping jobs")                                                                        \
+    PURPOSE(syncinfo, "Report synchronization jobs")                                                                 \
+    PURPOSE(syncreplica, "Export or import synchronization packets")                                                 \
+    PURPOSE(syncserver, "Control which VOBs the synchronization server manages")                                     \
+    PURPOSE(vxacl, "Get, edit or set the access-control list of a host")
 
 // The index of each text in tool_texts().
 enum class ToolText : int {
 #define VEXAR_TOOL_TEXT_NAME(name, text) name,
-    VEXAR_TOOL_TEXTS(VEXAR_TOOL_TEXT_NAME)
+#define VEXAR_PURPOSE_NAME(command, text) purpose_##command,
+    VEXAR_TOOL_TEXTS(VEXAR_TOOL_TEXT_NAME, VEXAR_PURPOSE_NAME)
+#undef VEXAR_PURPOSE_NAME
 #undef VEXAR_TOOL_TEXT_NAME
 };
 
 // The English texts, in the order of ToolText.
 inline constexpr const char *kToolTexts[] = {
 #define VEXAR_TOOL_TEXT_STRING(name, text) text,
-    VEXAR_TOOL_TEXTS(VEXAR_TOOL_TEXT_STRING)
+    VEXAR_TOOL_TEXTS(VEXAR_TOOL_TEXT_STRING, VEXAR_TOOL_TEXT_STRING)
 #undef VEXAR_TOOL_TEXT_STRING
 };
 

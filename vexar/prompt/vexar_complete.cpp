@@ -14,6 +14,7 @@
 #include "libzornacmdsyn.h"
 #include "libzornaks.h"
 #include "libzornavx_cmdsyn.h"
+#include "msg/vx_cmdsyn_msg.h"
 
 namespace vexar {
 namespace {
@@ -106,7 +107,7 @@ int run_completion_mode(int count, const char *const *words) {
     }
     if (mode == kCompleteFlags && count == 2) {
         if (find_slot(words[1]) < 0) {
-            imsg_print(IMSG_SEV_ERROR, _vx_cmdsyn_vexar_msg_table_adr(), kMsgUnrecognizedCommand, words[1]);
+            imsg_print(IMSG_SEV_ERROR, _vx_cmdsyn_vexar_msg_table_adr(), MSG_UNRECOGNIZED_COMMAND, words[1]);
             return kExitSyntax;
         }
         print_lines(command_flags(words[1]));
