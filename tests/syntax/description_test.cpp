@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -32,10 +33,16 @@ std::string TakePrinted() {
     return printed;
 }
 
-const std::vector<CommandDescription> &Live() {
-    static const std::vector<CommandDescription> commands =
+std::vector<CommandDescription> DescribedNow() {
+    std::vector<CommandDescription> commands =
         vxdescribe::describe({vx_cmdsyn_proc_table, VX_CMDSYN_PROC_SLOTS, vx_cmdsyn_get_cmdflags(),
                               vxdescribe::library_exports(), vexar::kCommandPurposes, TakePrinted});
+    vxdescribe::add_flag_facts(commands, VX_MAN_SOURCE_DIR);
+    return commands;
+}
+
+const std::vector<CommandDescription> &Live() {
+    static const std::vector<CommandDescription> commands = DescribedNow();
     return commands;
 }
 
@@ -45,12 +52,16 @@ const CommandDescription *LiveCommand(const std::string &word) {
     return nullptr;
 }
 
-// "-long -l none 1": a flag in one line, as a failed comparison shows it.
+// "-long -l none 1 nothing [] Lists ...": a flag in one line, as a failed comparison shows it.
 std::vector<std::string> FlagLines(const std::vector<FlagDescription> &flags) {
     std::vector<std::string> lines;
-    for (const FlagDescription &flag : flags)
+    for (const FlagDescription &flag : flags) {
+        std::string words;
+        for (const std::string &word : flag.words) words += " " + word;
         lines.push_back(flag.name + " " + flag.shortest + " " + vxdescribe::value_name(flag.value) + " " +
-                        std::to_string(flag.group));
+                        std::to_string(flag.group) + " " + vxdescribe::offer_name(flag.offer) + " [" + words + " ] " +
+                        flag.meaning);
+    }
     return lines;
 }
 
@@ -91,7 +102,8 @@ TEST(SyntaxDescription, CompiledTableIsWhatTheRoutinesInstall) {
         EXPECT_EQ(std::vector<std::string>(table.aliases.begin(), table.aliases.end()), live.aliases);
         std::vector<FlagDescription> flags;
         for (const vexar::syntax::Flag &flag : table.flags)
-            flags.push_back({flag.name, flag.shortest, flag.value, flag.group});
+            flags.push_back({flag.name, flag.shortest, flag.value, flag.group, "", flag.offer,
+                             std::vector<std::string>(flag.words.begin(), flag.words.end()), flag.meaning});
         EXPECT_EQ(FlagLines(flags), FlagLines(live.flags));
     }
 }
@@ -233,6 +245,165 @@ TEST(SyntaxDescription, UsageTextsAsPrintedOnRequest) {
     EXPECT_EQ(cd->usage, "Usage: cd [directory]\n");
 }
 
+// ---- What completes a flag's value -----------------------------------------------------
+
+struct ValueCase {
+    const char *label;
+    const char *usage;
+    FlagDescription flag;
+    const char *page_placeholder;
+    const char *placeholder;
+    vxdescribe::Offer offer;
+    std::vector<std::string> words;
+};
+
+const FlagDescription kGranularity{"-granularity", "-gran", Value::text, 0};
+const FlagDescription kHost{"-host", "-hos", Value::text, 0};
+const FlagDescription kComment{"-comment", "-c", Value::text, 1};
+using vxdescribe::Offer;
+
+const ValueCase kValueCases[] = {
+    {"words_in_braces",
+     "Usage: perfinfo -granularity {months | days | quarter_hours}\n",
+     kGranularity,
+     "",
+     "{months | days | quarter_hours}",
+     Offer::words,
+     {"months", "days", "quarter_hours"}},
+    {"abbreviated_spelling", "Usage: x [-gran {a | b}]\n", kGranularity, "", "{a | b}", Offer::words, {"a", "b"}},
+    {"placeholder_naming_a_path", "Usage: x [-host temp-dir-pname]\n", kHost, "", "temp-dir-pname", Offer::files, {}},
+    {"vob_goes_by_a_path", "Usage: x [-host vob-selector]\n", kHost, "", "vob-selector", Offer::files, {}},
+    {"host_offers_nothing", "Usage: x [-host hostname]\n", kHost, "pname", "hostname", Offer::nothing, {}},
+    {"placeholders_in_braces_are_no_words",
+     "Usage: x -host {job-id | job-uuid}[,...]\n",
+     kHost,
+     "",
+     "{job-id | job-uuid}",
+     Offer::nothing,
+     {}},
+    {"word_beside_a_placeholder",
+     "Usage: x -host {stgloc-name | -auto}\n",
+     kHost,
+     "",
+     "{stgloc-name | -auto}",
+     Offer::words,
+     {"-auto"}},
+    {"placeholder_ends_at_a_bracket",
+     "Usage: x [-host display-format][-long]\n",
+     kHost,
+     "",
+     "display-format",
+     Offer::nothing,
+     {}},
+    {"list_placeholder_by_its_name",
+     "Usage: x -host replica-selector=[oplog-start][:oplog-end][,...]\n",
+     kHost,
+     "",
+     "replica-selector",
+     Offer::nothing,
+     {}},
+    {"first_spelling_shown_with_a_value",
+     "Usage: x {-host | -y}\n       x -host pname\n",
+     kHost,
+     "",
+     "pname",
+     Offer::files,
+     {}},
+    {"dash_inside_a_word_names_no_flag",
+     "Usage: x rgy-host pname [-host hostname]\n",
+     kHost,
+     "",
+     "hostname",
+     Offer::nothing,
+     {}},
+    {"longer_flag_of_the_same_start",
+     "Usage: x [-cfile pname | -c comment]\n",
+     kComment,
+     "",
+     "comment",
+     Offer::nothing,
+     {}},
+    {"too_short_a_spelling", "Usage: x [-ho pname]\n", kHost, "", "", Offer::files, {}},
+    {"value_only_the_page_shows", "Usage: x\n", kHost, "count", "count", Offer::nothing, {}},
+    {"path_only_the_page_shows", "Usage: x\n", kHost, "vob-selector", "vob-selector", Offer::files, {}},
+    {"value_shown_nowhere_is_a_file_name", "Usage: x\n", kHost, "", "", Offer::files, {}},
+    {"switch_offers_nothing",
+     "Usage: x [-host pname]\n",
+     {"-host", "-hos", Value::none, 0},
+     "pname",
+     "",
+     Offer::nothing,
+     {}},
+};
+
+class UsageValues : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(UsageValues, ReadFromTheUsageText) {
+    const ValueCase &c = GetParam();
+    const vxdescribe::ValueFacts facts = vxdescribe::value_facts(c.usage, c.flag, c.page_placeholder);
+    EXPECT_EQ(facts.placeholder, c.placeholder);
+    EXPECT_EQ(vxdescribe::offer_name(facts.offer), vxdescribe::offer_name(c.offer));
+    EXPECT_EQ(facts.words, c.words);
+}
+
+INSTANTIATE_TEST_SUITE_P(Syntax, UsageValues, testing::ValuesIn(kValueCases),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// The commands as described: values with words, values naming files, and values the
+// usage does not show, read from the page.
+struct DescribedValue {
+    const char *word;
+    const char *flag;
+    Offer offer;
+    std::vector<std::string> words;
+};
+
+const DescribedValue kDescribedValues[] = {
+    {"perfinfo", "-granularity", Offer::words, {"months", "days", "quarter_hours"}},
+    {"shipinfo", "-filetype", Offer::words, {"shorder", "rkcreate", "rkupdate", "other"}},
+    {"syncinfo", "-scan_direction", Offer::words, {"forward", "backward"}},
+    {"mkreplica", "-workdir", Offer::files, {}},
+    {"vxacl", "-set", Offer::files, {}},
+    {"perfinfo", "-host", Offer::nothing, {}},
+    {"syncinfo", "-startscan", Offer::nothing, {}},
+    {"lspacket", "-invob", Offer::files, {}},   // not in the usage; its page shows a vob-selector
+    {"syncinfo", "-last", Offer::nothing, {}},  // not in the usage; its page shows a count
+    {"lspacket", "-long", Offer::nothing, {}},
+};
+
+TEST(SyntaxDescription, ValuesOfferWhatTheirPlaceholdersSay) {
+    for (const DescribedValue &fact : kDescribedValues) {
+        SCOPED_TRACE(std::string(fact.word) + " " + fact.flag);
+        const CommandDescription *command = LiveCommand(fact.word);
+        ASSERT_NE(command, nullptr);
+        const auto flag = std::find_if(command->flags.begin(), command->flags.end(),
+                                       [&](const FlagDescription &f) { return f.name == fact.flag; });
+        ASSERT_NE(flag, command->flags.end());
+        EXPECT_EQ(vxdescribe::offer_name(flag->offer), vxdescribe::offer_name(fact.offer));
+        EXPECT_EQ(flag->words, fact.words);
+    }
+}
+
+// ---- Meanings from the pages ----------------------------------------------------------
+
+TEST(PageEntries, EachFlagOfOptionsWithItsFirstLine) {
+    const std::string page =
+        ".Sh DESCRIPTION\n.It Fl x\nNot an option.\n"
+        ".Sh OPTIONS\n.Bl -tag -width Ds\n"
+        ".It Fl l Ns Op ong\nLists each packet at length.\nSets\n.Va detail_level\n"
+        ".It Fl inv Ns Oo ob Oc Ar vob-selector\nLooks in the VOB \\-invob names\\&.\n"
+        ".It Fl endrange\n.Va endrange\n"
+        ".It Fl la Ns Oo st Oc Op Ar count\n"
+        ".It Fl job Ar job-id Ns Op ,...\nLists the jobs.\n"
+        ".El\n.Sh EXIT STATUS\n.It Fl y\nNo option either.\n";
+    std::vector<std::string> entries;
+    for (const vxdescribe::PageEntry &entry : vxdescribe::page_entries(page))
+        entries.push_back(entry.name + "|" + entry.placeholder + "|" + entry.meaning);
+    EXPECT_EQ(entries, (std::vector<std::string>{"-long||Lists each packet at length.",
+                                                 "-invob|vob-selector|Looks in the VOB -invob names.", "-endrange||",
+                                                 "-last|count|", "-job|job-id|Lists the jobs."}));
+}
+
 // ---- The JSON form --------------------------------------------------------------------
 
 TEST(SyntaxJson, KeysInTheirFixedOrder) {
@@ -250,7 +421,8 @@ TEST(SyntaxJson, KeysInTheirFixedOrder) {
         EXPECT_EQ(keys(command), (std::vector<std::string>{"word", "slot", "keyword", "shortest", "aliases", "purpose",
                                                            "usage", "flags"}));
         for (const auto &flag : command["flags"])
-            EXPECT_EQ(keys(flag), (std::vector<std::string>{"name", "shortest", "value", "group"}));
+            EXPECT_EQ(keys(flag), (std::vector<std::string>{"name", "shortest", "value", "group", "placeholder",
+                                                            "completes", "words", "meaning"}));
     }
 }
 
