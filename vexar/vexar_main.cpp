@@ -33,6 +33,7 @@
 #include "vexar_complete.h"
 #include "vexar_dispatch.h"
 #include "vexar_messages.h"
+#include "vexar_options.h"
 #include "vexar_output.h"
 #include "vexar_shell.h"
 #include "vexar_utf16.h"
@@ -79,7 +80,7 @@ std::optional<std::vector<std::string>> utf8_arguments() {
 int run(int argc, char **argv) {
     // The stop option matters only for commands read from standard input; before a
     // command word it changes nothing, that command being the only one.
-    const bool stop_on_error = argc >= 2 && vexar::is_stop_option(argv[1]);
+    const bool stop_on_error = argc >= 2 && vexar::is_tool_option(argv[1], vexar::ToolOption::stop_on_error);
     const int first = stop_on_error ? 2 : 1;
     if (argc <= first)
         return isatty(fileno(stdin)) != 0 ? vexar::run_shell(stdin) : vexar::run_batch(stdin, stop_on_error);
