@@ -27,12 +27,36 @@ _vexar_dequote() {
     done
 }
 
+# The words after the tool's name up to the one under the cursor, in WORDS, as the line's
+# blanks split them: bash splits at the characters of COMP_WORDBREAKS too ("@" of an
+# argument file, "=", ":"), which the tool does not. PREFIX is what of the word under the
+# cursor stands before the text readline replaces, which keeps an "@" or "$" before it.
+_vexar_words() {
+    local rest=${COMP_LINE:0:COMP_POINT} word blanks i
+    WORDS=()
+    for ((i = 0; i <= COMP_CWORD; i++)); do
+        word=${COMP_WORDS[i]}
+        blanks=${rest%%[![:space:]]*}
+        rest=${rest#"$blanks"}
+        if ((i == 0)); then
+            :
+        elif [[ -n $blanks || ${#WORDS[@]} == 0 ]]; then
+            WORDS+=("$word")
+        else
+            WORDS[-1]+=$word
+        fi
+        rest=${rest:${#word}}
+    done
+    PREFIX=${WORDS[-1]%"${COMP_WORDS[COMP_CWORD]}"}
+    [[ $PREFIX == *[@\$] ]] && PREFIX=${PREFIX%?}
+}
+
 _vexar() {
-    local answer status i
-    local -a words=() names=()
-    # The words after the tool's name, up to the one under the cursor.
-    for ((i = 1; i <= COMP_CWORD; i++)); do
-        _vexar_dequote "${COMP_WORDS[i]}"
+    local answer status i PREFIX
+    local -a WORDS words=() names=()
+    _vexar_words
+    for i in "${WORDS[@]}"; do
+        _vexar_dequote "$i"
         words+=("$REPLY")
     done
     answer=$("${COMP_WORDS[0]}" --complete "${words[@]}" 2>/dev/null)
@@ -50,6 +74,8 @@ _vexar() {
         done
         [[ ${#COMPREPLY[@]} == 1 && ${COMPREPLY[0]} == */ ]] && compopt -o nospace 2>/dev/null
     fi
+    # As bash completes them: what stands before its part of the word left out.
+    COMPREPLY=("${COMPREPLY[@]#"$PREFIX"}")
     return 0
 }
 

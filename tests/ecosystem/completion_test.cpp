@@ -68,14 +68,46 @@ ProcessResult RunShell(const std::string &shell, const std::vector<std::string> 
     return r;
 }
 
+// The words bash hands a completion function for a line of `words`: split at the
+// characters of its COMP_WORDBREAKS too, outside quotes, each run of them a word of its
+// own ("@p" as "@" and "p"); those a word here may hold.
+std::vector<std::string> BashCompletionWords(const std::vector<std::string> &words) {
+    static const std::string kBreaks = "@=:";
+    std::vector<std::string> split;
+    for (const std::string &word : words) {
+        std::string piece;
+        char quote = 0;
+        for (const char c : word) {
+            const bool breaks = quote == 0 && kBreaks.find(c) != std::string::npos;
+            if (!piece.empty() && breaks != (kBreaks.find(piece.back()) != std::string::npos && quote == 0)) {
+                split.push_back(piece);
+                piece.clear();
+            }
+            if (c == '"' || c == '\'') quote = quote == c ? 0 : (quote == 0 ? c : quote);
+            piece += c;
+        }
+        split.push_back(piece);
+    }
+    return split;
+}
+
 // Runs the bash completion function on `words` (after the tool's name) with the cursor
-// at the end of the last, and returns COMPREPLY; when it is empty and the function left
-// bash's own completion of file names on (complete -o default), the file names that
-// completes the word to, as compgen -f lists them. (compopt works during completion
-// only: here it notes what the function turns off.)
+// at the end of the last, and returns what each candidate makes of that word. When the
+// function answers with no candidate and leaves bash's own completion of file names on
+// (complete -o default), the file names that completes the word to, as compgen -f lists
+// them. (compopt works during completion only: here it notes what the function turns
+// off.) Readline replaces the text after the last word break of the line, with an "@"
+// before it.
 std::vector<std::string> BashCandidates(const std::vector<std::string> &words) {
+    const std::vector<std::string> split = BashCompletionWords(words);
+    std::string line = VEXAR_PATH;
+    for (const std::string &word : words) line += " " + word;
+    std::string replaced = split.back();
+    if (split.size() >= 2 && replaced != "@" && split[split.size() - 2].back() == '@') replaced = "@" + replaced;
+    const std::string kept =
+        words.back().substr(0, words.back().size() - std::min(replaced.size(), words.back().size()));
     const std::string program =
-        "cd \"$1\" || exit 9; shift\n"
+        "cd \"$1\" || exit 9; COMP_LINE=$2; COMP_POINT=${#2}; shift 2\n"
         "default=on; compopt() { [[ $* == '+o default' ]] && default=off; return 0; }\n"
         "source \"$0\" || exit 9\n"
         "COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1))\n"
@@ -84,11 +116,13 @@ std::vector<std::string> BashCandidates(const std::vector<std::string> &words) {
         "  mapfile -t COMPREPLY < <(compgen -f -- \"${COMP_WORDS[-1]}\")\n"
         "fi\n"
         "printf '%s\\n' \"${COMPREPLY[@]}\"\n";
-    std::vector<std::string> args{"--norc", "--noprofile", "-c", program, kBashScript, CompletionFolder(), VEXAR_PATH};
-    args.insert(args.end(), words.begin(), words.end());
-    std::vector<std::string> lines = Lines(RunShell("/bin/bash", args).out);
-    if (lines.size() == 1 && lines[0].empty()) lines.clear();  // printf of no word prints one newline
-    return lines;
+    std::vector<std::string> args{"--norc",    "--noprofile",      "-c", program,
+                                  kBashScript, CompletionFolder(), line, VEXAR_PATH};
+    args.insert(args.end(), split.begin(), split.end());
+    std::vector<std::string> candidates;
+    for (const std::string &reply : Lines(RunShell("/bin/bash", args).out))
+        if (!reply.empty()) candidates.push_back(kept + reply);  // printf of no word prints one newline
+    return candidates;
 }
 
 // The zsh function, run with stand-ins for the completion system: _describe lists its
