@@ -4,8 +4,9 @@
 //                        (--stop-on-error) input that is not a terminal stops at the
 //                        first line that fails.
 // A word "@path" stands for the words of the file at path ("@@" for a word that
-// begins with "@"). The hidden modes --complete-words, --complete-flags WORD and
-// --complete WORD... CURRENT serve the shells' completion scripts.
+// begins with "@"). The hidden modes --complete-words, --complete-flags WORD,
+// --complete WORD... CURRENT and --complete-described WORD... CURRENT serve the shells'
+// completion scripts.
 
 #if defined(_WIN32)
 #define WIN32_LEAN_AND_MEAN
