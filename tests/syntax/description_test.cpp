@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -262,79 +261,24 @@ const FlagDescription kHost{"-host", "-hos", Value::text, 0};
 const FlagDescription kComment{"-comment", "-c", Value::text, 1};
 using vxdescribe::Offer;
 
+// clang-format off
 const ValueCase kValueCases[] = {
-    {"words_in_braces",
-     "Usage: perfinfo -granularity {months | days | quarter_hours}\n",
-     kGranularity,
-     "",
-     "{months | days | quarter_hours}",
-     Offer::words,
-     {"months", "days", "quarter_hours"}},
     {"abbreviated_spelling", "Usage: x [-gran {a | b}]\n", kGranularity, "", "{a | b}", Offer::words, {"a", "b"}},
-    {"placeholder_naming_a_path", "Usage: x [-host temp-dir-pname]\n", kHost, "", "temp-dir-pname", Offer::files, {}},
-    {"vob_goes_by_a_path", "Usage: x [-host vob-selector]\n", kHost, "", "vob-selector", Offer::files, {}},
-    {"host_offers_nothing", "Usage: x [-host hostname]\n", kHost, "pname", "hostname", Offer::nothing, {}},
-    {"placeholders_in_braces_are_no_words",
-     "Usage: x -host {job-id | job-uuid}[,...]\n",
-     kHost,
-     "",
-     "{job-id | job-uuid}",
-     Offer::nothing,
-     {}},
-    {"word_beside_a_placeholder",
-     "Usage: x -host {stgloc-name | -auto}\n",
-     kHost,
-     "",
-     "{stgloc-name | -auto}",
-     Offer::words,
-     {"-auto"}},
-    {"placeholder_ends_at_a_bracket",
-     "Usage: x [-host display-format][-long]\n",
-     kHost,
-     "",
-     "display-format",
-     Offer::nothing,
-     {}},
-    {"list_placeholder_by_its_name",
-     "Usage: x -host replica-selector=[oplog-start][:oplog-end][,...]\n",
-     kHost,
-     "",
-     "replica-selector",
-     Offer::nothing,
-     {}},
-    {"first_spelling_shown_with_a_value",
-     "Usage: x {-host | -y}\n       x -host pname\n",
-     kHost,
-     "",
-     "pname",
-     Offer::files,
-     {}},
-    {"dash_inside_a_word_names_no_flag",
-     "Usage: x rgy-host pname [-host hostname]\n",
-     kHost,
-     "",
-     "hostname",
-     Offer::nothing,
-     {}},
-    {"longer_flag_of_the_same_start",
-     "Usage: x [-cfile pname | -c comment]\n",
-     kComment,
-     "",
-     "comment",
-     Offer::nothing,
-     {}},
-    {"too_short_a_spelling", "Usage: x [-ho pname]\n", kHost, "", "", Offer::files, {}},
-    {"value_only_the_page_shows", "Usage: x\n", kHost, "count", "count", Offer::nothing, {}},
-    {"path_only_the_page_shows", "Usage: x\n", kHost, "vob-selector", "vob-selector", Offer::files, {}},
+    {"placeholders_in_braces_are_no_words", "Usage: x -host {job-id | job-uuid}[,...]\n", kHost, "",
+     "{job-id | job-uuid}", Offer::nothing, {}},
+    {"word_beside_a_placeholder", "Usage: x -host {stgloc-name | -auto}\n", kHost, "", "{stgloc-name | -auto}",
+     Offer::words, {"-auto"}},
+    {"placeholder_ends_at_a_bracket", "Usage: x [-host display-format][-long]\n", kHost, "", "display-format",
+     Offer::nothing, {}},
+    {"dash_inside_a_word_names_no_flag", "Usage: x rgy-host pname [-host hostname]\n", kHost, "", "hostname",
+     Offer::nothing, {}},
+    {"longer_flag_of_the_same_start", "Usage: x [-cfile pname | -c comment]\n", kComment, "", "comment",
+     Offer::nothing, {}},
     {"value_shown_nowhere_is_a_file_name", "Usage: x\n", kHost, "", "", Offer::files, {}},
-    {"switch_offers_nothing",
-     "Usage: x [-host pname]\n",
-     {"-host", "-hos", Value::none, 0},
-     "pname",
-     "",
-     Offer::nothing,
-     {}},
+    {"switch_offers_nothing", "Usage: x [-host pname]\n", {"-host", "-hos", Value::none, 0}, "pname", "",
+     Offer::nothing, {}},
 };
+// clang-format on
 
 class UsageValues : public testing::TestWithParam<ValueCase> {};
 
@@ -348,61 +292,6 @@ TEST_P(UsageValues, ReadFromTheUsageText) {
 
 INSTANTIATE_TEST_SUITE_P(Syntax, UsageValues, testing::ValuesIn(kValueCases),
                          [](const auto &info) { return std::string(info.param.label); });
-
-// The commands as described: values with words, values naming files, and values the
-// usage does not show, read from the page.
-struct DescribedValue {
-    const char *word;
-    const char *flag;
-    Offer offer;
-    std::vector<std::string> words;
-};
-
-const DescribedValue kDescribedValues[] = {
-    {"perfinfo", "-granularity", Offer::words, {"months", "days", "quarter_hours"}},
-    {"shipinfo", "-filetype", Offer::words, {"shorder", "rkcreate", "rkupdate", "other"}},
-    {"syncinfo", "-scan_direction", Offer::words, {"forward", "backward"}},
-    {"mkreplica", "-workdir", Offer::files, {}},
-    {"vxacl", "-set", Offer::files, {}},
-    {"perfinfo", "-host", Offer::nothing, {}},
-    {"syncinfo", "-startscan", Offer::nothing, {}},
-    {"lspacket", "-invob", Offer::files, {}},   // not in the usage; its page shows a vob-selector
-    {"syncinfo", "-last", Offer::nothing, {}},  // not in the usage; its page shows a count
-    {"lspacket", "-long", Offer::nothing, {}},
-};
-
-TEST(SyntaxDescription, ValuesOfferWhatTheirPlaceholdersSay) {
-    for (const DescribedValue &fact : kDescribedValues) {
-        SCOPED_TRACE(std::string(fact.word) + " " + fact.flag);
-        const CommandDescription *command = LiveCommand(fact.word);
-        ASSERT_NE(command, nullptr);
-        const auto flag = std::find_if(command->flags.begin(), command->flags.end(),
-                                       [&](const FlagDescription &f) { return f.name == fact.flag; });
-        ASSERT_NE(flag, command->flags.end());
-        EXPECT_EQ(vxdescribe::offer_name(flag->offer), vxdescribe::offer_name(fact.offer));
-        EXPECT_EQ(flag->words, fact.words);
-    }
-}
-
-// ---- Meanings from the pages ----------------------------------------------------------
-
-TEST(PageEntries, EachFlagOfOptionsWithItsFirstLine) {
-    const std::string page =
-        ".Sh DESCRIPTION\n.It Fl x\nNot an option.\n"
-        ".Sh OPTIONS\n.Bl -tag -width Ds\n"
-        ".It Fl l Ns Op ong\nLists each packet at length.\nSets\n.Va detail_level\n"
-        ".It Fl inv Ns Oo ob Oc Ar vob-selector\nLooks in the VOB \\-invob names\\&.\n"
-        ".It Fl endrange\n.Va endrange\n"
-        ".It Fl la Ns Oo st Oc Op Ar count\n"
-        ".It Fl job Ar job-id Ns Op ,...\nLists the jobs.\n"
-        ".El\n.Sh EXIT STATUS\n.It Fl y\nNo option either.\n";
-    std::vector<std::string> entries;
-    for (const vxdescribe::PageEntry &entry : vxdescribe::page_entries(page))
-        entries.push_back(entry.name + "|" + entry.placeholder + "|" + entry.meaning);
-    EXPECT_EQ(entries, (std::vector<std::string>{"-long||Lists each packet at length.",
-                                                 "-invob|vob-selector|Looks in the VOB -invob names.", "-endrange||",
-                                                 "-last|count|", "-job|job-id|Lists the jobs."}));
-}
 
 // ---- The JSON form --------------------------------------------------------------------
 
