@@ -4,8 +4,9 @@
 //                        (--stop-on-error) input that is not a terminal stops at the
 //                        first line that fails.
 // A word "@path" stands for the words of the file at path ("@@" for a word that
-// begins with "@"). The hidden modes --complete-words, --complete-flags WORD and
-// --complete WORD... CURRENT serve the shells' completion scripts.
+// begins with "@"). The hidden modes --complete-words, --complete-flags WORD,
+// --complete WORD... CURRENT and --complete-described WORD... CURRENT serve the shells'
+// completion scripts.
 
 #if defined(_WIN32)
 #define WIN32_LEAN_AND_MEAN
@@ -30,6 +31,7 @@
 
 #include "dispatch/vexar_dispatch.h"
 #include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_options.h"
 #include "dispatch/vexar_output.h"
 #include "input/vexar_argfile.h"
 #include "input/vexar_batch.h"
@@ -81,7 +83,8 @@ std::optional<vexar::CommandWords> utf8_arguments() {
 int run(std::span<const char *const> arguments) {
     // The stop option matters only for commands read from standard input; before a
     // command word it changes nothing, that command being the only one.
-    const bool stop_on_error = !arguments.empty() && vexar::is_stop_option(arguments[0]);
+    const bool stop_on_error =
+        !arguments.empty() && vexar::is_tool_option(arguments[0], vexar::ToolOption::stop_on_error);
     if (stop_on_error) arguments = arguments.subspan(1);
     if (arguments.empty())
         return isatty(fileno(stdin)) != 0 ? vexar::run_shell(stdin) : vexar::run_batch(stdin, stop_on_error);

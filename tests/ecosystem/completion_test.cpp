@@ -1,17 +1,24 @@
-// Shell completion: the bash, zsh and fish scripts ask the tool (vexar --complete),
-// which offers the command words, the command word after help and man, and the flags of
-// the command in full spelling, from the syntax table the build made of the routines'
-// flag tables; it starts no process to answer.
+// Shell completion: the bash, zsh and fish scripts ask the tool (vexar --complete and
+// --complete-described), which answers from the syntax table the build made of the
+// routines' flag tables, their usage texts and the pages; it starts no process to
+// answer. Each shell completes the cases every completer shares (completion_cases.h) as
+// it completes a word; zsh and fish show the description's meanings beside them.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "ecosystem/completion_cases.h"
 #include "support/no_processes.h"
 #include "tool/vexar_run.h"
 
@@ -29,59 +36,161 @@ const std::string kBashScript = std::string(VX_SOURCE_DIR) + "/completion/vexar.
 const std::string kZshScript = std::string(VX_SOURCE_DIR) + "/completion/_vexar";
 const std::string kFishScript = std::string(VX_SOURCE_DIR) + "/completion/vexar.fish";
 
+// The folder the cases are typed in, holding kCompletionFile alone.
+const std::string &CompletionFolder() {
+    static const std::string folder = [] {
+        const std::string path = testing::TempDir() + "vx_completion_" + std::to_string(getpid());
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+        std::ofstream(path + "/" + kCompletionFile).flush();
+        return path;
+    }();
+    return folder;
+}
+
+// A candidate as a shell shows it: the word, and the meaning beside it.
+struct Shown {
+    std::string word;
+    std::string meaning;
+};
+
+std::vector<std::string> WordsOf(const std::vector<Shown> &shown) {
+    std::vector<std::string> words;
+    for (const Shown &candidate : shown) words.push_back(candidate.word);
+    return words;
+}
+
+ProcessResult RunShell(const std::string &shell, const std::vector<std::string> &args) {
+    const ProcessResult r = run_process(shell, args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    return r;
+}
+
 // Runs the bash completion function on `words` (after the tool's name) with the cursor
-// in the last one, and returns COMPREPLY.
+// at the end of the last, as bash calls it: an "@" a word of its own, bash breaking words
+// at the characters of COMP_WORDBREAKS too. Returns COMPREPLY, the words readline puts
+// in the place of the last ("@" and all); when that is empty and the function left
+// bash's own completion of file names on (complete -o default), the file names that
+// completes the word to, as compgen -f lists them. (compopt works during completion
+// only: here it notes what the function turns off.)
 std::vector<std::string> BashCandidates(const std::vector<std::string> &words) {
+    std::string line = VEXAR_PATH;
+    std::vector<std::string> split;
+    for (const std::string &word : words) {
+        line += " " + word;
+        if (word.size() > 1 && word[0] == '@') split.push_back("@");
+        split.push_back(word.size() > 1 && word[0] == '@' ? word.substr(1) : word);
+    }
     const std::string program =
+        "cd \"$1\" || exit 9; COMP_LINE=$2; COMP_POINT=${#2}; shift 2\n"
+        "default=on; compopt() { [[ $* == '+o default' ]] && default=off; return 0; }\n"
         "source \"$0\" || exit 9\n"
         "COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1))\n"
         "_vexar\n"
+        "if ((${#COMPREPLY[@]} == 0)) && [[ $default == on ]]; then\n"
+        "  mapfile -t COMPREPLY < <(compgen -f -- \"${COMP_WORDS[-1]}\")\n"
+        "fi\n"
         "printf '%s\\n' \"${COMPREPLY[@]}\"\n";
-    std::vector<std::string> args{"--norc", "--noprofile", "-c", program, kBashScript, VEXAR_PATH};
-    args.insert(args.end(), words.begin(), words.end());
-    const ProcessResult r = run_process("/bin/bash", args);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    std::vector<std::string> lines = Lines(r.out);
+    std::vector<std::string> args{"--norc",    "--noprofile",      "-c", program,
+                                  kBashScript, CompletionFolder(), line, VEXAR_PATH};
+    args.insert(args.end(), split.begin(), split.end());
+    std::vector<std::string> lines = Lines(RunShell("/bin/bash", args).out);
     if (lines.size() == 1 && lines[0].empty()) lines.clear();  // printf of no word prints one newline
     return lines;
 }
 
-struct BashCase {
-    const char *label;
-    std::vector<std::string> words;  // after "vexar"; the cursor is in the last one
-    std::vector<std::string> candidates;
-};
+// The zsh function, run with stand-ins for the completion system: _describe lists its
+// "word:meaning" pairs, compset and _files do as zsh's do in the folder of the cases.
+std::vector<Shown> ZshCandidates(const std::vector<std::string> &words) {
+    const std::string program =
+        "cd $1 || exit 9; shift\n"
+        "_describe() { print -rl -- \"${(@P)${@[-1]}}\" }\n"
+        "compset() { [[ $1 == -P && $PREFIX == $2* ]] && IPREFIX+=$2 && PREFIX=${PREFIX#$2} }\n"
+        "_files() { local f; for f in ${PREFIX}*(N); print -r -- \"$IPREFIX$f\" }\n"
+        "fpath=(\"${0:h}\" $fpath); autoload -Uz _vexar\n"
+        "words=(\"$@\"); CURRENT=$#; PREFIX=${words[CURRENT]}\n"
+        "_vexar || true\n";
+    std::vector<std::string> args{"-f", "-c", program, kZshScript, CompletionFolder(), VEXAR_PATH};
+    args.insert(args.end(), words.begin(), words.end());
+    std::vector<Shown> shown;
+    for (const std::string &line : Lines(RunShell(VX_ZSH, args).out)) {
+        const std::size_t colon = line.find(':');  // no word here holds one
+        shown.push_back({line.substr(0, colon), colon == std::string::npos ? "" : line.substr(colon + 1)});
+    }
+    return shown;
+}
 
-const BashCase kBash[] = {
-    {"unique_command_word", {"lsp"}, {"lspacket"}},
-    {"command_words_sharing_a_start", {"sync"}, {"syncinfo", "syncreplica", "syncserver"}},
-    {"own_word_without_keyword_row", {"fam"}, {"familysyncstatus"}},
-    {"every_flag_in_table_order", {"lspacket", "-"}, {"-dump", "-invob", "-long", "-short", "-endrange"}},
-    {"flag_by_its_start", {"lspacket", "-l"}, {"-long"}},
-    {"flag_after_an_operand", {"lspacket", "p1", "-s"}, {"-short"}},
-    {"abbreviated_command_word", {"mkrep", "-pas"}, {"-password"}},
-    {"command_word_after_help", {"help", "lspa"}, {"lspacket"}},
-    {"command_word_after_abbreviated_help", {"h", "chsett"}, {"chsetting"}},
-    {"command_word_after_man", {"man", "recover"}, {"recoverpacket"}},
-    {"no_flags_after_double_dash", {"lspacket", "--", "-l"}, {}},
-    {"value_of_a_flag_left_to_the_shell", {"mkreplica", "-workdir", "-"}, {}},
-    {"value_of_an_abbreviated_flag", {"lspacket", "-inv", "-"}, {}},
-    {"list_value_left_to_the_shell", {"syncreplica", "-oprange", "-"}, {}},
-    {"flag_after_a_value", {"mkreplica", "-workdir", "-x", "-wor"}, {"-workdir"}},
-    {"flag_after_a_switch", {"lspacket", "-long", "-e"}, {"-endrange"}},
-    {"operands_left_to_the_shell", {"lspacket", "p"}, {}},
-    {"unknown_command_word", {"bogus", "-"}, {}},
-    {"command_without_flag_table", {"cd", "-"}, {}},
-    {"no_command_word_after_help_twice", {"help", "lspacket", "ls"}, {}},
-};
+// fish's own completion of a typed command line (complete -C), in the folder of the
+// cases, with the tool found on the PATH as a user runs it.
+std::vector<Shown> FishCandidates(const std::vector<std::string> &words) {
+    std::string line = "vexar";
+    for (const std::string &word : words) line += " " + word;
+    const std::string program =
+        "source $argv[1]; or exit 9\n"
+        "cd $argv[2]; or exit 9\n"
+        "complete -C $argv[3]\n";
+    const std::string tool_dir = std::string(VEXAR_PATH).substr(0, std::string(VEXAR_PATH).rfind('/'));
+    ProcessOptions options;
+    options.set_env["PATH"] = tool_dir + ":/usr/bin:/bin";
+    options.unset_env = {"XDG_CONFIG_HOME", "fish_complete_path"};
+    const ProcessResult r =
+        run_process(VX_FISH, {"--no-config", "-c", program, "--", kFishScript, CompletionFolder(), line}, options);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    std::vector<Shown> shown;
+    for (const std::string &out_line : Lines(r.out)) {
+        const std::size_t tab = out_line.find('\t');
+        shown.push_back({out_line.substr(0, tab), tab == std::string::npos ? "" : out_line.substr(tab + 1)});
+    }
+    return shown;
+}
 
-class BashCompletion : public testing::TestWithParam<BashCase> {};
+bool HasZsh() { return std::string(VX_ZSH)[0] != '\0'; }
+bool HasFish() { return std::string(VX_FISH)[0] != '\0'; }
 
-TEST_P(BashCompletion, OffersTheCandidates) { EXPECT_EQ(BashCandidates(GetParam().words), GetParam().candidates); }
+// Every case every completer shares, the way each shell completes the word.
+class ShellCompletion : public testing::TestWithParam<CompletionCase> {};
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, BashCompletion, testing::ValuesIn(kBash),
+TEST_P(ShellCompletion, Bash) { EXPECT_EQ(BashCandidates(GetParam().words), GetParam().offered); }
+
+TEST_P(ShellCompletion, Zsh) {
+    if (!HasZsh()) GTEST_SKIP() << "zsh is not installed";
+    EXPECT_EQ(WordsOf(ZshCandidates(GetParam().words)), GetParam().offered);
+}
+
+TEST_P(ShellCompletion, Fish) {
+    if (!HasFish()) GTEST_SKIP() << "fish is not installed";
+    EXPECT_EQ(WordsOf(FishCandidates(GetParam().words)), GetParam().offered);
+}
+
+INSTANTIATE_TEST_SUITE_P(Completers, ShellCompletion, testing::ValuesIn(kCompletionCases),
                          [](const auto &info) { return std::string(info.param.label); });
+
+// What zsh and fish show beside each command word and each flag: the purpose help lists
+// and the flag's line from its page, as the syntax description carries them.
+TEST(ShellMeanings, BesideEveryCommandWordAndFlag) {
+    std::ifstream in(VX_SYNTAX_JSON);
+    const nlohmann::json commands = nlohmann::json::parse(in).at("commands");
+    // After "vexar": "" for the command words, "WORD -" for the flags of WORD.
+    std::map<std::vector<std::string>, std::map<std::string, std::string>> meanings;
+    for (const nlohmann::json &command : commands) {
+        meanings[{""}][command.at("word")] = command.at("purpose");
+        for (const nlohmann::json &alias : command.at("aliases")) meanings[{""}][alias] = command.at("purpose");
+        for (const nlohmann::json &flag : command.at("flags"))
+            meanings[{command.at("word"), "-"}][flag.at("name")] = flag.at("meaning");
+    }
+    for (const auto candidates_of : {HasZsh() ? ZshCandidates : nullptr, HasFish() ? FishCandidates : nullptr}) {
+        if (candidates_of == nullptr) continue;
+        for (const auto &[typed, meaning_of] : meanings) {
+            const std::vector<Shown> shown = candidates_of(typed);
+            EXPECT_FALSE(shown.empty()) << typed[0];
+            for (const Shown &candidate : shown)
+                EXPECT_EQ(candidate.meaning, meaning_of.count(candidate.word) ? meaning_of.at(candidate.word) : "?")
+                    << typed[0] << " " << candidate.word;
+        }
+    }
+}
 
 TEST(BashCompletionScript, RegistersForVexarWithFileFallback) {
     const ProcessResult r =
@@ -154,8 +263,11 @@ TEST(CompletionModes, AnswerWithoutStartingAProcess) {
     if (forking == kFilterNotInstalled) GTEST_SKIP() << "seccomp filters cannot be installed here";
     ASSERT_EQ(forking, -SIGSYS) << "the filter stops a process that starts another";
 
-    const std::vector<std::vector<std::string>> modes = {
-        {"--complete-flags", "mkreplica"}, {"--complete", "mkreplica", "-"}, {"--complete-words"}, {"--complete", ""}};
+    const std::vector<std::vector<std::string>> modes = {{"--complete-flags", "mkreplica"},
+                                                         {"--complete", "mkreplica", "-"},
+                                                         {"--complete-words"},
+                                                         {"--complete", ""},
+                                                         {"--complete-described", ""}};
     for (const std::vector<std::string> &args : modes) {
         SCOPED_TRACE(testing::PrintToString(args));
         const ProcessResult filtered = run_without_new_processes(VEXAR_PATH, args);
@@ -166,88 +278,17 @@ TEST(CompletionModes, AnswerWithoutStartingAProcess) {
 }
 
 TEST(CompletionModes, MisusedModesAreRefused) {
-    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
-             {"--complete-flags"}, {"--complete-flags", "a", "b"}, {"--complete-words", "x"}, {"--complete"}}) {
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{{"--complete-flags"},
+                                                                                      {"--complete-flags", "a", "b"},
+                                                                                      {"--complete-words", "x"},
+                                                                                      {"--complete"},
+                                                                                      {"--complete-described"}}) {
         const ProcessResult r = RunVexar(args);
         EXPECT_EQ(r.status, 2) << args[0];
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("Usage: vexar --complete-words"), std::string::npos);
     }
 }
-
-// The zsh function, run with stand-ins for the completion system's compadd and _files.
-std::vector<std::string> ZshCandidates(const std::vector<std::string> &words) {
-    const std::string program =
-        "compadd() { [[ $1 == -a ]] && print -rl -- \"${(@P)2}\" }\n"
-        "_files() { print -r -- '(files)' }\n"
-        "fpath=(\"${0:h}\" $fpath); autoload -Uz _vexar\n"
-        "words=(\"$@\"); CURRENT=$#; PREFIX=${words[CURRENT]}\n"
-        "_vexar\n";
-    std::vector<std::string> args{"-f", "-c", program, kZshScript, VEXAR_PATH};
-    args.insert(args.end(), words.begin(), words.end());
-    const ProcessResult r = run_process(VX_ZSH, args);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    return Lines(r.out);
-}
-
-TEST(ZshCompletion, OffersTheSameCandidates) {
-    if (std::string(VX_ZSH).empty()) GTEST_SKIP() << "zsh is not installed";
-    EXPECT_EQ(ZshCandidates({"lsp"}), std::vector<std::string>{"lspacket"});
-    EXPECT_EQ(ZshCandidates({"lspacket", "-"}),
-              (std::vector<std::string>{"-dump", "-invob", "-long", "-short", "-endrange"}));
-    EXPECT_EQ(ZshCandidates({"h", "chsett"}), std::vector<std::string>{"chsetting"});
-    EXPECT_EQ(ZshCandidates({"lspacket", "p"}), std::vector<std::string>{"(files)"}) << "operands are file names";
-}
-
-// fish's own completion of a typed command line (complete -C), in a folder that holds
-// one file, with the tool found on the PATH as a user runs it.
-std::vector<std::string> FishCandidates(const std::string &line) {
-    const std::string program =
-        "source $argv[1]; or exit 9\n"
-        "cd $argv[2]; or exit 9\n"
-        "complete -C $argv[3]\n";
-    const std::string folder = testing::TempDir() + "vx_fish_completion";
-    run_process("/bin/sh", {"-c", "mkdir -p \"$0\" && : > \"$0/p_file.txt\"", folder});
-    const std::string tool_dir = std::string(VEXAR_PATH).substr(0, std::string(VEXAR_PATH).rfind('/'));
-    ProcessOptions options;
-    options.set_env["PATH"] = tool_dir + ":/usr/bin:/bin";
-    options.unset_env = {"XDG_CONFIG_HOME", "fish_complete_path"};
-    const ProcessResult r =
-        run_process(VX_FISH, {"--no-config", "-c", program, "--", kFishScript, folder, line}, options);
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    std::vector<std::string> candidates;
-    for (const std::string &out_line : Lines(r.out))
-        candidates.push_back(out_line.substr(0, out_line.find('\t')));  // without a description
-    return candidates;
-}
-
-struct FishCase {
-    const char *label;
-    const char *line;
-    std::vector<std::string> candidates;
-};
-
-const FishCase kFish[] = {
-    {"command_words_sharing_a_start", "vexar sync", {"syncinfo", "syncreplica", "syncserver"}},
-    {"every_flag_in_table_order", "vexar lspacket -", {"-dump", "-invob", "-long", "-short", "-endrange"}},
-    {"flag_by_its_start", "vexar mkrep -pas", {"-password"}},
-    {"command_word_after_help", "vexar h chsett", {"chsetting"}},
-    {"operands_are_file_names", "vexar lspacket p", {"p_file.txt"}},
-    {"value_of_a_flag_is_a_file_name", "vexar lspacket -invob p", {"p_file.txt"}},
-    {"no_flags_after_double_dash", "vexar lspacket -- -l", {}},
-};
-
-class FishCompletion : public testing::TestWithParam<FishCase> {};
-
-TEST_P(FishCompletion, OffersTheSameCandidates) {
-    if (std::string(VX_FISH).empty()) GTEST_SKIP() << "fish is not installed";
-    EXPECT_EQ(FishCandidates(GetParam().line), GetParam().candidates);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ecosystem, FishCompletion, testing::ValuesIn(kFish),
-                         [](const auto &info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace vxtest

@@ -16,9 +16,12 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "ecosystem/completion_cases.h"
 #include "ecosystem/scratch.h"
 #include "support/no_processes.h"
 #include "tool/vexar_run.h"
@@ -50,6 +53,8 @@ struct TerminalSetup {
     std::string errors_to = "";
     // The tool is killed at its first fork or clone when this is given.
     const NoProcessFilter *no_processes = nullptr;
+    // The terminal's width: wide enough by default that no line wraps.
+    unsigned short columns = 200;
 };
 
 std::size_t count(char **entries) {
@@ -84,7 +89,7 @@ class Terminal {
 
         winsize size{};
         size.ws_row = 24;
-        size.ws_col = 200;  // wide enough that no line wraps
+        size.ws_col = setup.columns;
         int output[2] = {-1, -1};
         if (setup.plain_output && pipe(output) != 0) return;
         pid_ = forkpty(&master_, nullptr, nullptr, &size);
@@ -244,21 +249,22 @@ struct TypedLine {
     std::string expect;  // appears in the output once the line ran
 };
 
-struct CompletionCase {
+struct TypedCompletion {
     const char *label;
     std::vector<TypedLine> lines;
 };
 
-const CompletionCase kCompletions[] = {
+const TypedCompletion kCompletions[] = {
     {"command_word_then_flag", {{"lsp\t-lo\tp1\r", LspacketRecordPart("p1", 2, 0)}}},
     {"two_flags_and_an_operand", {{"lspacket -e\t-l\tp2\r", LspacketRecordPart("p2", 2, 1)}}},
     {"command_word_after_help", {{"help lsp\t\r", "Usage: lspacket [-long [-endrange] | -short] [pname ...]"}}},
-    {"common_start_then_list", {{"lse\t", "lsepoch  lsexport"}, {"\x15lspacket p3\r", LspacketRecordPart("p3", 0, 0)}}},
+    {"common_start_then_list",
+     {{"lse\t", "lsepoch   lsexport"}, {"\x15lspacket p3\r", LspacketRecordPart("p3", 0, 0)}}},
     {"nothing_to_offer_leaves_the_word", {{"lspacket -zz\t\r", "Unrecognized option \"-zz\""}}},
     {"no_flags_after_double_dash", {{"lspacket -- -l\t\r", R"("packets":["-l"])"}}},
 };
 
-class LineEditingCompletion : public ScratchTest, public testing::WithParamInterface<CompletionCase> {};
+class LineEditingCompletion : public ScratchTest, public testing::WithParamInterface<TypedCompletion> {};
 
 // Tab answers from the tool's syntax table: the session starts no process.
 TEST_P(LineEditingCompletion, TabCompletes) {
@@ -279,6 +285,116 @@ TEST_P(LineEditingCompletion, TabCompletes) {
 INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingCompletion, testing::ValuesIn(kCompletions),
                          [](const auto &info) { return std::string(info.param.label); });
 
+// ---- The cases every completer shares ---------------------------------------------
+
+// A line of the history file as libedit writes it (blanks as octal escapes, a backslash
+// doubled), as it was typed.
+std::string HistoryEntry(const std::string &written) {
+    std::string typed;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (written[i] != '\\' || i + 1 == written.size()) {
+            typed += written[i];
+        } else if (written[i + 1] >= '0' && written[i + 1] <= '7' && i + 3 < written.size()) {
+            typed += static_cast<char>(std::stoi(written.substr(i + 1, 3), nullptr, 8));
+            i += 3;
+        } else {
+            typed += written[++i];
+        }
+    }
+    return typed;
+}
+
+// The lines a list of candidates takes, from what the terminal received since the tab
+// key: those after the typed line, up to the prompt shown again.
+std::vector<std::string> ListedLines(const std::string &received) {
+    std::vector<std::string> lines;
+    std::istringstream in(received.substr(received.find('\n') + 1));
+    for (std::string line; std::getline(in, line) && line.find("vexar> ") == std::string::npos;)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+}
+
+// The candidates a list shows in columns, down then across, in the order they came.
+std::vector<std::string> ListedCandidates(const std::vector<std::string> &lines) {
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string &line : lines) {
+        std::istringstream in(line);
+        rows.emplace_back(std::istream_iterator<std::string>(in), std::istream_iterator<std::string>());
+    }
+    std::vector<std::string> candidates;
+    for (std::size_t column = 0; !rows.empty() && column < rows[0].size(); ++column)
+        for (const std::vector<std::string> &row : rows)
+            if (column < row.size()) candidates.push_back(row[column]);
+    return candidates;
+}
+
+// What Tab offers at the prompt, in a folder of one file: the candidates it lists when
+// several fit (Tab twice), else the word it completed the line with (read back from the
+// history, the line kept as a comment), none when it left the line as it was.
+class LineEditingCompleter : public ScratchTestWithParam<CompletionCase> {};
+
+TEST_P(LineEditingCompleter, OffersWhatTheShellsOffer) {
+    const CompletionCase &c = GetParam();
+    if (c.where == Completers::shells) GTEST_SKIP() << "the tool's own command line only";
+    Write("cases/" + kCompletionFile, "");
+    const NoProcessFilter no_processes;
+    TerminalSetup setup;
+    setup.working_dir = Path("cases");
+    if (no_processes.known() && forking_shell_status() != kFilterNotInstalled) setup.no_processes = &no_processes;
+    Terminal terminal(Path(), setup);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("vexar> ")) << terminal.Output();
+    std::string line;
+    for (const std::string &word : c.words) line += (line.empty() ? "" : " ") + word;
+    const std::string before = line.substr(0, line.size() - c.words.back().size());
+    std::vector<std::string> offered;
+    if (c.offered.size() >= 2) {
+        const std::size_t mark = terminal.Output().size();
+        terminal.Type(line + "\t\t");
+        ASSERT_TRUE(terminal.WaitFor("vexar> ")) << terminal.Output();
+        offered = ListedCandidates(ListedLines(terminal.Output().substr(mark)));
+    } else {
+        terminal.Type(line + "\t\x01#\r");  // Ctrl-A: to the start of the line
+        ASSERT_TRUE(terminal.WaitFor("vexar> ")) << terminal.Output();
+        std::istringstream history(Read(".vexar_history"));
+        std::string last;
+        for (std::string entry; std::getline(history, entry);) last = HistoryEntry(entry);
+        ASSERT_EQ(last.rfind("#" + before, 0), 0u) << last;
+        const std::string word = last.substr(before.size() + 1);
+        if (word != c.words.back()) offered.push_back(word);
+    }
+    terminal.Type("\x15quit\r");
+    EXPECT_EQ(terminal.Finish(), 0) << terminal.Output();
+    EXPECT_EQ(offered, c.offered) << terminal.Output();
+}
+
+INSTANTIATE_TEST_SUITE_P(Completers, LineEditingCompleter, testing::ValuesIn(kCompletionCases),
+                         [](const auto &info) { return std::string(info.param.label); });
+
+// Candidates that do not fit on one line are listed in columns, down then across, as
+// shells list them, every line within the terminal's width.
+class LineEditingColumns : public ScratchTest {};
+
+TEST_F(LineEditingColumns, FitTheTerminalsWidth) {
+    TerminalSetup narrow;
+    narrow.columns = 60;
+    Terminal terminal(Path(), narrow);
+    ASSERT_TRUE(terminal.Started());
+    ASSERT_TRUE(terminal.WaitFor("vexar> ")) << terminal.Output();
+    const std::size_t mark = terminal.Output().size();
+    terminal.Type("\t");  // every command word
+    ASSERT_TRUE(terminal.WaitFor("vexar> ")) << terminal.Output();
+    const std::vector<std::string> lines = ListedLines(terminal.Output().substr(mark));
+    std::vector<std::string> words;
+    std::istringstream all_words(RunVexar({"--complete-words"}).out);
+    for (std::string word; std::getline(all_words, word);) words.push_back(word);
+    EXPECT_EQ(ListedCandidates(lines), words);
+    EXPECT_GT(lines.size(), 1u);
+    for (const std::string &line : lines) EXPECT_LT(line.size(), 60u) << line;
+    terminal.Type("quit\r");
+    EXPECT_EQ(terminal.Finish(), 0);
+}
+
 // Tab on an operand completes a file name, as a shell does: a file with a blank after
 // it, a folder with its "/", several names as far as they agree; a flag never.
 class LineEditingFileNames : public ScratchTest {};
@@ -295,10 +411,31 @@ TEST_F(LineEditingFileNames, TabCompletesOperandsFromTheFiles) {
     const TypedLine lines[] = {
         {"lspacket " + folder + "sing\t\r", LspacketRecordPart(folder + "single_file.txt", 0, 0)},
         {"lspacket " + folder + "pack\tone\t\r", LspacketRecordPart(folder + "packets/one.pkt", 0, 0)},
-        {"lspacket " + folder + "packets/o\t\t", "packets/one.pkt  " + folder + "packets/other.pkt"},
+        {"lspacket " + folder + "packets/o\t\t", "\none.pkt    other.pkt"},
         {"\x15lspacket -l " + folder + "w\t\r", LspacketRecordPart(folder + "with blank", 2, 0)},
         {"lspacket " + folder + ".h\t\r", LspacketRecordPart(folder + ".hidden_file", 0, 0)},
         {"lspacket -- " + folder + "si\t\r", LspacketRecordPart(folder + "single_file.txt", 0, 0)},
+    };
+    for (const TypedLine &line : lines)
+        ASSERT_TRUE(terminal.Line(line.keys, line.expect)) << "waiting for " << line.expect << " in\n"
+                                                           << terminal.Output();
+    ASSERT_TRUE(terminal.Line("quit\r", "quit"));
+    EXPECT_EQ(terminal.Finish(), 0);
+}
+
+// "~" and "~/" complete from the home folder, to its path: the line's splitting expands
+// no "~", so that the word names the file as typed.
+TEST_F(LineEditingFileNames, TildeCompletesFromTheHomeFolder) {
+    Write("home_only.txt", "from_home\n");
+    Write("elsewhere/placeholder", "");
+    TerminalSetup setup;
+    setup.working_dir = Path("elsewhere");
+    Terminal terminal(Path(), setup);
+    ASSERT_TRUE(terminal.Started());
+    const TypedLine lines[] = {
+        {"lspacket ~/home_o\t\r", LspacketRecordPart(Path("home_only.txt"), 0, 0)},
+        {"lspacket ~\thome_o\t\r", LspacketRecordPart(Path("home_only.txt"), 0, 0)},
+        {"lspacket @~/home_o\t\r", LspacketRecordPart("from_home", 0, 0)},
     };
     for (const TypedLine &line : lines)
         ASSERT_TRUE(terminal.Line(line.keys, line.expect)) << "waiting for " << line.expect << " in\n"
@@ -315,7 +452,7 @@ TEST_F(LineEditingFileNames, ListedNamesShowTheirControlCharactersEscaped) {
     const std::string folder = Path() + "/ctl/";
     Terminal terminal(Path());
     ASSERT_TRUE(terminal.Started());
-    ASSERT_TRUE(terminal.Line("lspacket " + folder + "a\t\t", "a\\x1b]0;X\\x07b  " + folder + "a\\x1b]0;X\\x07c"))
+    ASSERT_TRUE(terminal.Line("lspacket " + folder + "a\t\t", "\na\\x1b]0;X\\x07b  a\\x1b]0;X\\x07c"))
         << terminal.Output();
     ASSERT_TRUE(terminal.Line("\x15quit\r", "quit"));
     EXPECT_EQ(terminal.Finish(), 0);

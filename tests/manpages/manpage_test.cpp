@@ -159,6 +159,7 @@ struct Option {
     bool takes_value = false;
     std::set<std::string> excludes;  // "Cannot be given with -a, -b."
     std::string text;                // the entry as it reads, after its tag
+    std::string first_line;          // the entry's first line as written
 };
 
 // The flags a "Cannot be given with \-a, \-b." line names.
@@ -216,6 +217,7 @@ std::vector<Option> options_of(const Page &page) {
         if (!options.empty() && options.back().excludes.empty()) options.back().excludes = excluded_flags(line);
         const std::vector<std::string> words = words_of(line);
         if (!words.empty() && (words[0] == ".It" || words[0] == ".El")) in_entry = false;
+        if (in_entry && options.back().text.empty()) options.back().first_line = line;
         if (in_entry) options.back().text += plain_text(line) + "\n";
         if (words.size() < 3 || words[0] != ".It" || words[1] != "Fl") continue;
         Option option;
@@ -508,6 +510,27 @@ TEST_P(PageTest, OptionsAreTheFlagsOfTheCommandsTable) {
             if (option.name != flag.at("name")) continue;
             EXPECT_EQ(option.takes_value, flag.at("value") != "none") << option.name << ": value shown";
             EXPECT_EQ(option.excludes, group_mates) << option.name << ": flags it cannot be given with";
+        }
+    }
+}
+
+// Each flag's entry begins with its meaning: one sentence of plain text on a line of its
+// own, which the syntax description carries (completion shows it beside the flag).
+TEST_P(PageTest, EveryFlagsEntryBeginsWithItsMeaning) {
+    const std::vector<Option> options = options_of(page_);
+    if (options.empty()) GTEST_SKIP() << "no OPTIONS";
+    const auto description = syntax_description();
+    for (const Option &option : options) {
+        SCOPED_TRACE(option.name);
+        const std::string &line = option.first_line;
+        ASSERT_FALSE(line.empty() || line[0] == '.') << "a line of text first: " << line;
+        EXPECT_TRUE(std::isupper(static_cast<unsigned char>(line[0])) && line.back() == '.') << line;
+        EXPECT_EQ(sentences_of(plain_text(line)).size(), 1u) << line;
+        if (description.empty()) continue;
+        for (const nlohmann::json &flag : description.at(page_.command()).at("flags")) {
+            if (flag.at("name") == option.name) {
+                EXPECT_EQ(flag.at("meaning"), plain_text(line));
+            }
         }
     }
 }

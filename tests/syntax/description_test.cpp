@@ -32,10 +32,16 @@ std::string TakePrinted() {
     return printed;
 }
 
-const std::vector<CommandDescription> &Live() {
-    static const std::vector<CommandDescription> commands =
+std::vector<CommandDescription> DescribedNow() {
+    std::vector<CommandDescription> commands =
         vxdescribe::describe({vx_cmdsyn_proc_table, VX_CMDSYN_PROC_SLOTS, vx_cmdsyn_get_cmdflags(),
                               vxdescribe::library_exports(), vexar::kCommandPurposes, TakePrinted});
+    vxdescribe::add_flag_facts(commands, VX_MAN_SOURCE_DIR);
+    return commands;
+}
+
+const std::vector<CommandDescription> &Live() {
+    static const std::vector<CommandDescription> commands = DescribedNow();
     return commands;
 }
 
@@ -45,12 +51,16 @@ const CommandDescription *LiveCommand(const std::string &word) {
     return nullptr;
 }
 
-// "-long -l none 1": a flag in one line, as a failed comparison shows it.
+// "-long -l none 1 nothing [] Lists ...": a flag in one line, as a failed comparison shows it.
 std::vector<std::string> FlagLines(const std::vector<FlagDescription> &flags) {
     std::vector<std::string> lines;
-    for (const FlagDescription &flag : flags)
+    for (const FlagDescription &flag : flags) {
+        std::string words;
+        for (const std::string &word : flag.words) words += " " + word;
         lines.push_back(flag.name + " " + flag.shortest + " " + vxdescribe::value_name(flag.value) + " " +
-                        std::to_string(flag.group));
+                        std::to_string(flag.group) + " " + vxdescribe::offer_name(flag.offer) + " [" + words + " ] " +
+                        flag.meaning);
+    }
     return lines;
 }
 
@@ -91,7 +101,8 @@ TEST(SyntaxDescription, CompiledTableIsWhatTheRoutinesInstall) {
         EXPECT_EQ(std::vector<std::string>(table.aliases.begin(), table.aliases.end()), live.aliases);
         std::vector<FlagDescription> flags;
         for (const vexar::syntax::Flag &flag : table.flags)
-            flags.push_back({flag.name, flag.shortest, flag.value, flag.group});
+            flags.push_back({flag.name, flag.shortest, flag.value, flag.group, "", flag.offer,
+                             std::vector<std::string>(flag.words.begin(), flag.words.end()), flag.meaning});
         EXPECT_EQ(FlagLines(flags), FlagLines(live.flags));
     }
 }
@@ -233,6 +244,55 @@ TEST(SyntaxDescription, UsageTextsAsPrintedOnRequest) {
     EXPECT_EQ(cd->usage, "Usage: cd [directory]\n");
 }
 
+// ---- What completes a flag's value -----------------------------------------------------
+
+struct ValueCase {
+    const char *label;
+    const char *usage;
+    FlagDescription flag;
+    const char *page_placeholder;
+    const char *placeholder;
+    vxdescribe::Offer offer;
+    std::vector<std::string> words;
+};
+
+const FlagDescription kGranularity{"-granularity", "-gran", Value::text, 0};
+const FlagDescription kHost{"-host", "-hos", Value::text, 0};
+const FlagDescription kComment{"-comment", "-c", Value::text, 1};
+using vxdescribe::Offer;
+
+// clang-format off
+const ValueCase kValueCases[] = {
+    {"abbreviated_spelling", "Usage: x [-gran {a | b}]\n", kGranularity, "", "{a | b}", Offer::words, {"a", "b"}},
+    {"placeholders_in_braces_are_no_words", "Usage: x -host {job-id | job-uuid}[,...]\n", kHost, "",
+     "{job-id | job-uuid}", Offer::nothing, {}},
+    {"word_beside_a_placeholder", "Usage: x -host {stgloc-name | -auto}\n", kHost, "", "{stgloc-name | -auto}",
+     Offer::words, {"-auto"}},
+    {"placeholder_ends_at_a_bracket", "Usage: x [-host display-format][-long]\n", kHost, "", "display-format",
+     Offer::nothing, {}},
+    {"dash_inside_a_word_names_no_flag", "Usage: x rgy-host pname [-host hostname]\n", kHost, "", "hostname",
+     Offer::nothing, {}},
+    {"longer_flag_of_the_same_start", "Usage: x [-cfile pname | -c comment]\n", kComment, "", "comment",
+     Offer::nothing, {}},
+    {"value_shown_nowhere_is_a_file_name", "Usage: x\n", kHost, "", "", Offer::files, {}},
+    {"switch_offers_nothing", "Usage: x [-host pname]\n", {"-host", "-hos", Value::none, 0}, "pname", "",
+     Offer::nothing, {}},
+};
+// clang-format on
+
+class UsageValues : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(UsageValues, ReadFromTheUsageText) {
+    const ValueCase &c = GetParam();
+    const vxdescribe::ValueFacts facts = vxdescribe::value_facts(c.usage, c.flag, c.page_placeholder);
+    EXPECT_EQ(facts.placeholder, c.placeholder);
+    EXPECT_EQ(vxdescribe::offer_name(facts.offer), vxdescribe::offer_name(c.offer));
+    EXPECT_EQ(facts.words, c.words);
+}
+
+INSTANTIATE_TEST_SUITE_P(Syntax, UsageValues, testing::ValuesIn(kValueCases),
+                         [](const auto &info) { return std::string(info.param.label); });
+
 // ---- The JSON form --------------------------------------------------------------------
 
 TEST(SyntaxJson, KeysInTheirFixedOrder) {
@@ -250,7 +310,8 @@ TEST(SyntaxJson, KeysInTheirFixedOrder) {
         EXPECT_EQ(keys(command), (std::vector<std::string>{"word", "slot", "keyword", "shortest", "aliases", "purpose",
                                                            "usage", "flags"}));
         for (const auto &flag : command["flags"])
-            EXPECT_EQ(keys(flag), (std::vector<std::string>{"name", "shortest", "value", "group"}));
+            EXPECT_EQ(keys(flag), (std::vector<std::string>{"name", "shortest", "value", "group", "placeholder",
+                                                            "completes", "words", "meaning"}));
     }
 }
 

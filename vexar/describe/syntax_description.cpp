@@ -127,6 +127,15 @@ const char *value_enumerator(Value value) {
     return "Value::none";
 }
 
+const char *offer_enumerator(Offer offer) {
+    switch (offer) {
+        case Offer::files: return "Offer::files";
+        case Offer::words: return "Offer::words";
+        case Offer::nothing: break;
+    }
+    return "Offer::nothing";
+}
+
 }  // namespace
 
 const char *value_name(Value value) {
@@ -199,7 +208,11 @@ std::string to_json(const std::vector<CommandDescription> &commands) {
             const FlagDescription &flag = command.flags[f];
             out += f > 0 ? ",\n        " : "\n        ";
             out += "{\"name\": " + json_string(flag.name) + ", \"shortest\": " + json_string(flag.shortest) +
-                   ", \"value\": \"" + value_name(flag.value) + "\", \"group\": " + std::to_string(flag.group) + "}";
+                   ", \"value\": \"" + value_name(flag.value) + "\", \"group\": " + std::to_string(flag.group) +
+                   ", \"placeholder\": " + json_string(flag.placeholder) + ", \"completes\": \"" +
+                   offer_name(flag.offer) + "\", \"words\": ";
+            append_string_list(out, flag.words);
+            out += ", \"meaning\": " + json_string(flag.meaning) + "}";
         }
         out += command.flags.empty() ? "]\n    }" : "\n      ]\n    }";
     }
@@ -223,11 +236,21 @@ std::string to_table_source(const std::vector<CommandDescription> &commands) {
         }
         if (!command.flags.empty()) {
             flags = "kFlags" + slot;
-            parts += "constexpr Flag " + flags + "[] = {\n";
-            for (const FlagDescription &flag : command.flags)
-                parts += "    {" + cxx_string(flag.name) + ", " + cxx_string(flag.shortest) + ", " +
-                         value_enumerator(flag.value) + ", " + std::to_string(flag.group) + "},\n";
-            parts += "};\n";
+            std::string rows_of_flags;
+            for (size_t f = 0; f < command.flags.size(); ++f) {
+                const FlagDescription &flag = command.flags[f];
+                std::string words = "{}";
+                if (!flag.words.empty()) {
+                    words = "kWords" + slot + "_" + std::to_string(f);
+                    parts += "constexpr const char *" + words + "[] = {";
+                    for (const std::string &word : flag.words) parts += cxx_string(word) + ", ";
+                    parts += "};\n";
+                }
+                rows_of_flags += "    {" + cxx_string(flag.name) + ", " + cxx_string(flag.shortest) + ", " +
+                                 value_enumerator(flag.value) + ", " + std::to_string(flag.group) + ", " +
+                                 offer_enumerator(flag.offer) + ", " + words + ", " + cxx_string(flag.meaning) + "},\n";
+            }
+            parts += "constexpr Flag " + flags + "[] = {\n" + rows_of_flags + "};\n";
         }
         rows += "    {" + cxx_string(command.word) + ", " + slot + ", " + cxx_string(command.keyword) + ", " +
                 cxx_string(command.shortest) + ", " + aliases + ", " + flags + "},\n";

@@ -18,6 +18,7 @@
 
 namespace vxdescribe {
 
+using vexar::syntax::Offer;
 using vexar::syntax::Value;
 
 struct FlagDescription {
@@ -25,6 +26,13 @@ struct FlagDescription {
     std::string shortest;  // "-l"
     Value value = Value::none;
     int group = 0;  // 0 outside any mutual-exclusion group, else 1, 2, ...
+    // Added by add_flag_facts: the value's placeholder in the usage text ("hostname",
+    // "{forward | backward}"; "" for a switch or a flag the usage does not show), what
+    // completion offers for the value, its words, and the flag's one-line meaning.
+    std::string placeholder{};
+    Offer offer = Offer::nothing;
+    std::vector<std::string> words{};
+    std::string meaning{};
 
     bool operator==(const FlagDescription &) const = default;
 };
@@ -73,6 +81,36 @@ struct Sources {
 // routine cannot be described (a flag it never reads, a malformed flag table).
 std::vector<CommandDescription> describe(const Sources &sources);
 
+// Adds to every flag of `commands` what its command's usage text says of its value
+// (value_facts) and the meaning its command's page gives it (page_entries), the page
+// read from `page_folder` as vexar-<word>.1; a command without a page, and a flag its
+// page does not list, get no meaning.
+void add_flag_facts(std::vector<CommandDescription> &commands, const std::string &page_folder);
+
+// A flag's entry under OPTIONS in its command's page: the name its ".It Fl" line gives,
+// the placeholder after its "Ar", and the plain-text line that begins the entry (its
+// escapes undone; "" when the entry begins with a macro).
+struct PageEntry {
+    std::string name;         // ".It Fl inv Ns Oo ob Oc Ar vob-selector": "-invob"
+    std::string placeholder;  // "vob-selector"
+    std::string meaning;
+};
+std::vector<PageEntry> page_entries(std::string_view page);
+
+// What a usage text shows after the first of `flag`'s spellings (its shortest up to its
+// full name) that it shows with a value: the placeholder, what it offers and its words.
+// A placeholder in braces offers the alternatives that are words ("{months | days}",
+// the "-auto" of "{stgloc-name | -auto}"); another one offers file names when it names
+// a path, else nothing. A value the usage does not show is read from `page_placeholder`,
+// the one its page shows; without one it offers file names, as a shell does for a word
+// it knows nothing of. A switch offers nothing.
+struct ValueFacts {
+    std::string placeholder;
+    Offer offer = Offer::nothing;
+    std::vector<std::string> words;
+};
+ValueFacts value_facts(std::string_view usage, const FlagDescription &flag, std::string_view page_placeholder);
+
 // The JSON description (format 1): keys in a fixed order, one flag per line.
 std::string to_json(const std::vector<CommandDescription> &commands);
 
@@ -85,6 +123,9 @@ std::string cxx_string(std::string_view text);
 
 // "none", "text", "list".
 const char *value_name(Value value);
+
+// "nothing", "files", "words".
+const char *offer_name(Offer offer);
 
 }  // namespace vxdescribe
 

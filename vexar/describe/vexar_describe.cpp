@@ -1,11 +1,12 @@
 // vexar_describe: run at build time, it describes the syntax of every command of the
 // tool and writes the description twice:
 //
-//   vexar_describe JSON_FILE TABLE_SOURCE
+//   vexar_describe JSON_FILE TABLE_SOURCE PAGE_FOLDER
 //
 // JSON_FILE for other programs (installed beside the catalog), TABLE_SOURCE a C++
-// source compiled into the tool (vexar_syntax.h). Each syntax routine runs on the
-// describer's own parser (describing_parser.h), which ends its command line before its
+// source compiled into the tool (vexar_syntax.h). PAGE_FOLDER holds the manual pages'
+// sources, whose entries give each flag its one-line meaning. Each syntax routine runs on
+// the describer's own parser (describing_parser.h), which ends its command line before its
 // command is run. The routines print through the message facility below, which keeps
 // their usage texts and shows nothing: what they print is not the program's output.
 
@@ -101,14 +102,15 @@ void imsg_set_program_name(const char *) {}
 }  // extern "C"
 
 int main(int argc, char **argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s JSON_FILE TABLE_SOURCE\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s JSON_FILE TABLE_SOURCE PAGE_FOLDER\n", argv[0]);
         return 2;
     }
     try {
-        const std::vector<vxdescribe::CommandDescription> commands =
+        std::vector<vxdescribe::CommandDescription> commands =
             vxdescribe::describe({vx_cmdsyn_proc_table, VX_CMDSYN_PROC_SLOTS, vx_cmdsyn_get_cmdflags(),
                                   vxdescribe::library_exports(), vexar::kCommandPurposes, take_printed});
+        vxdescribe::add_flag_facts(commands, argv[3]);
         for (const auto &[path, text] : {std::pair{argv[1], vxdescribe::to_json(commands)},
                                          std::pair{argv[2], vxdescribe::to_table_source(commands)}}) {
             if (!write_file(path, text)) {

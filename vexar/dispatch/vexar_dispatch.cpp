@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "dispatch/vexar_messages.h"
+#include "dispatch/vexar_options.h"
 #include "dispatch/vexar_purposes.h"
 #include "dispatch/vexar_suggest.h"
 #include "dispatch/vexar_syntax.h"
@@ -18,23 +19,11 @@
 namespace vexar {
 namespace {
 
-// The tool's own words, never looked up as command words.
-bool is_version_word(const char *word) {
-    return std::strcmp(word, "-version") == 0 || std::strcmp(word, "--version") == 0;
-}
-
-// After a command word it asks for that command's usage; as the command word, for help.
+// After a command word it asks for that command's usage; as the command word (one of the
+// tool's own options), for help.
 constexpr const char *kUsageOption = "--help";
 // Ends the flags: a word after it is an operand, "--help" too.
 constexpr const char *kEndOfFlags = "--";
-
-// The spellings newcomers try for help; they show what "help" shows, after the tool's
-// own usage when alone.
-bool is_help_option(const char *word) {
-    for (const char *option : {kUsageOption, "-help", "-h", "-?"})
-        if (std::strcmp(word, option) == 0) return true;
-    return false;
-}
 
 // True when "--help" stands among the words after the command word, before "--".
 bool asks_for_usage(int count, const char *const *words) {
@@ -74,9 +63,9 @@ void start_up() {
 }
 
 int dispatch(stg_area_t *area, int count, const char *const *words) {
-    const bool help_option = is_help_option(words[0]);
+    const bool help_option = is_tool_option(words[0], ToolOption::help);
     const char *word = help_option ? "help" : words[0];
-    if (is_version_word(word)) {
+    if (is_tool_option(word, ToolOption::version)) {
         libzornavx_cmdsyn_print_verid();
         return kExitOk;
     }

@@ -45,7 +45,9 @@ namespace vexar {
     X(most_similar_command, "The most similar command is \"%s\".\n")                                                 \
     X(most_similar_commands, "The most similar commands are:\n")                                                     \
     X(similar_command, "  %s\n")                                                                                     \
-    X(complete_usage, "Usage: vexar --complete-words | --complete-flags WORD | --complete WORD... CURRENT\n")        \
+    X(complete_usage,                                                                                                \
+      "Usage: vexar --complete-words | --complete-flags WORD | --complete WORD... CURRENT\n"                         \
+      "       vexar --complete-described WORD... CURRENT\n")                                                         \
     X(history_no_home, "The history stays in memory only: HOME names no home folder.\n")                             \
     X(history_relative_home, "The history stays in memory only: the home folder \"%s\" is not an absolute path.\n")  \
     X(history_at_link, "The history stays in memory only: \"%s\" is a symbolic link.\n")                             \

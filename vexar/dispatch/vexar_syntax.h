@@ -1,8 +1,8 @@
 // The syntax of the tool's commands as a constant table, generated at build time from
 // the syntax routines themselves (vexar_describe; the same description is installed
-// as share/vexar/vexar-syntax.json). Completion reads the flags here, and the dispatcher
-// the words of the commands that have no keyword row in the library, so that no
-// routine is run to learn them.
+// as share/vexar/vexar-syntax.json). Completion reads the flags here (with their
+// values' words and their meanings), and the dispatcher the words of the commands that
+// have no keyword row in the library, so that no routine is run to learn them.
 #ifndef VEXAR_SYNTAX_H
 #define VEXAR_SYNTAX_H
 
@@ -16,11 +16,19 @@ namespace vexar::syntax {
 // What a flag reads after itself.
 enum class Value { none, text, list };
 
+// What completion offers for a flag's value, as the placeholder of the usage text says:
+// nothing (a switch; a host, a date, a replica), file names, or the words the usage
+// names in braces ("{months | days | quarter_hours}").
+enum class Offer { nothing, files, words };
+
 struct Flag {
     const char *name;      // full name: "-long"
     const char *shortest;  // the shortest spelling accepted: "-l"
     Value value;
     int group;  // 0 outside any mutual-exclusion group, else 1, 2, ... in table order
+    Offer offer;
+    std::span<const char *const> words;  // the value's words when `offer` is words
+    const char *meaning;                 // one line, from the command's manual page; "" when it has none
 };
 
 struct Command {

@@ -47,10 +47,6 @@ int refuse_unread_line(LineRead read, int error) {
 
 }  // namespace
 
-bool is_stop_option(const char *word) {
-    return std::strcmp(word, "-e") == 0 || std::strcmp(word, "--stop-on-error") == 0;
-}
-
 int run_batch(std::FILE *input, bool stop_on_error) {
 #if defined(_WIN32)
     // Line ends and byte-order marks are read here, and a byte 0x1A (Ctrl-Z) in UTF-16

@@ -7,10 +7,6 @@
 
 namespace vexar {
 
-// The tool's options for reading commands from standard input: "-e" or
-// "--stop-on-error" stops at the first line that fails.
-bool is_stop_option(const char *word);
-
 // Runs the lines of `input` until quit, exit or its end. Every message printed while
 // line N runs names it ("vexar: line N: Error: ..."). Returns 0 when every line
 // succeeded, 1 when a command failed in its execution, else 2 when a line was refused

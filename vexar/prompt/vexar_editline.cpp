@@ -16,9 +16,11 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <histedit.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "prompt/vexar_interrupt.h"
@@ -36,7 +38,7 @@ namespace {
 // clang-format off
 #define VX_LINE_EDITOR_FUNCTIONS(X)                                                             \
     X(el_init) X(el_end) X(el_set) X(el_wset) X(el_get) X(el_gets) X(el_line) X(el_insertstr) \
-    X(el_source) X(history_init) X(history_end) X(history)
+    X(el_deletestr) X(el_source) X(history_init) X(history_end) X(history)
 // clang-format on
 
 struct LineEditor {
@@ -94,7 +96,69 @@ std::string common_start(const std::vector<std::string> &candidates) {
     return common;
 }
 
-// The tab key: a command word, a flag, or else a file name for an operand. A single
+// What the tab key may put in the place of the word under the cursor, as it is typed.
+struct TabCandidates {
+    std::vector<std::string> typed;
+    bool file_names = false;
+};
+
+TabCandidates tab_candidates(const std::vector<std::string> &before, const std::string &current) {
+    const Completion completion = complete(before, current, TypedAt::prompt);
+    if (completion.file_name) return {file_name_completions(current), true};
+    TabCandidates candidates;
+    for (const Candidate &candidate : completion.candidates) candidates.typed.push_back(candidate.word);
+    return candidates;
+}
+
+std::size_t characters_in(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// Puts `typed` in the place of `current`, the word before the cursor: only what it adds
+// when it goes on from it ("~/" completed to the home folder's path does not).
+void replace_word(const LineEditor &ed, EditLine *editor, const std::string &current, const std::string &typed) {
+    if (typed.compare(0, current.size(), current) == 0) {
+        ed.el_insertstr(editor, typed.substr(current.size()).c_str());
+        return;
+    }
+    ed.el_deletestr(editor, static_cast<int>(characters_in(current)));
+    ed.el_insertstr(editor, typed.c_str());
+}
+
+// A candidate as a list shows it: a file name by its last part, as shells list them, and
+// with its control characters escaped, the names being the file system's.
+std::string shown(const std::string &candidate, bool file_name) {
+    std::size_t start = 0;
+    if (file_name && candidate.size() > 1) start = candidate.rfind('/', candidate.size() - 2) + 1;
+    return vx_terminal::escaped(candidate.substr(start));
+}
+
+int terminal_width(std::FILE *out) {
+    winsize size{};
+    return ioctl(fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
+
+// Lists `items` below the line in columns, down then across, as shells list candidates:
+// as many as fit in `width` (one at least), each as wide as the widest and two blanks.
+void list_in_columns(std::FILE *out, const std::vector<std::string> &items, int width) {
+    std::size_t widest = 0;
+    for (const std::string &item : items) widest = std::max(widest, characters_in(item));
+    const std::size_t column_width = widest + 2;
+    // Short of the last column: a line as wide as the terminal would wrap on some.
+    const std::size_t columns = std::max<std::size_t>(1, (static_cast<std::size_t>(width) + 1) / column_width);
+    const std::size_t rows = (items.size() + columns - 1) / columns;
+    for (std::size_t row = 0; row < rows; ++row) {
+        for (std::size_t at = row; at < items.size(); at += rows) {
+            const bool last = at + rows >= items.size();
+            const std::size_t padding = last ? 0 : column_width - characters_in(items[at]);
+            std::fprintf(out, "%s%*s", items[at].c_str(), static_cast<int>(padding), "");
+        }
+        std::fputc('\n', out);
+    }
+}
+
+// The tab key: a command word, a flag, a flag's value, or a file name. A single
 // candidate is completed with a blank after it (a folder with its "/"); several are
 // completed as far as they agree, and listed below the line when they agree no further.
 unsigned char complete_key(EditLine *editor, int) {
@@ -106,27 +170,26 @@ unsigned char complete_key(EditLine *editor, int) {
     if (before.error != SplitError::none) return CC_ERROR;
     const std::string current(typed.substr(start));
 
-    std::vector<std::string> candidates = completions(before.words, current);
-    if (candidates.empty()) candidates = operand_completions(before.words, current);
-    if (candidates.empty()) return CC_ERROR;
-    const std::string common = common_start(candidates);
-    if (candidates.size() == 1) {
+    const TabCandidates candidates = tab_candidates(before.words, current);
+    if (candidates.typed.empty()) return CC_ERROR;
+    const std::string common = common_start(candidates.typed);
+    if (candidates.typed.size() == 1) {
         // A folder is completed up to its "/", ready for a name in it.
         const bool folder = common.back() == '/';
-        ed.el_insertstr(editor, (common.substr(current.size()) + (folder ? "" : " ")).c_str());
+        replace_word(ed, editor, current, common + (folder ? "" : " "));
         return CC_REFRESH;
     }
-    if (common.size() > current.size()) {
-        ed.el_insertstr(editor, common.substr(current.size()).c_str());
+    if (common != current) {
+        replace_word(ed, editor, current, common);
         return CC_REFRESH;
     }
     std::FILE *out = nullptr;
     ed.el_get(editor, EL_GETFP, 1, &out);
     if (out == nullptr) return CC_ERROR;
+    std::vector<std::string> items;
+    for (const std::string &candidate : candidates.typed) items.push_back(shown(candidate, candidates.file_names));
     std::fputc('\n', out);
-    // File names are the file system's: shown with their control characters escaped.
-    for (const std::string &candidate : candidates) std::fprintf(out, "%s  ", vx_terminal::escaped(candidate).c_str());
-    std::fputc('\n', out);
+    list_in_columns(out, items, terminal_width(out));
     std::fflush(out);
     return CC_REDISPLAY;
 }
