@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -98,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"double_dash_row", {"--", "-actual"}, {.epoch_row = "-actual"}},
         Accepted{"thirty_three_pairs", row_and_pairs(33), pairs_want(33)},
         Accepted{"three_hundred_pairs", row_and_pairs(300), pairs_want(300)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // One pair's value: converted in the base its prefix selects, never negative, never
 // past 2147483647; anything else is refused naming the whole operand.
@@ -141,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"empty", "", false, 0}, Conversion{"letters", "x", false, 0},
         Conversion{"leading_blank", " 5", false, 0}, Conversion{"trailing_blank", "5 ", false, 0},
         Conversion{"second_equals", "1=2", false, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -182,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"cfile_missing", {"-raise_only", "-cfile"}, {"Etbs101", "U66"}},
         Refused{"force_and_actual", {"-force", "-actual", "s1"}, {"parser", "U66"}},
         Refused{"raise_only_too_short", {"-ra", "s1"}, {"parser", "U66"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Chepoch, EitherUsageBitPrintsTheUsage) {
     for (uint32_t flags : {1u, 2u, 3u}) {

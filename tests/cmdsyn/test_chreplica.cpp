@@ -7,9 +7,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using Words = std::vector<std::string>;
@@ -128,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr,
                  nullptr,
                  2}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -166,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChreplicaRefuses,
                              Refused{"error_before_change_rule", {"r1", "-c"}, {"Etbs101", "U93"}},
                              // A leftover operand is reported after the deferred messages and ends the routine.
                              Refused{"leftover_after_deferred", {"r1", "r2", "-host"}, {"E37", "Etbs99(r2)", "U93"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 // Lines the parser refuses: its own message, then the routine's usage and nothing else.
 class ChreplicaParserRefuses : public testing::TestWithParam<Words> {};

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using vxtest::texts;
@@ -78,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"a=1", "b=2", "c=3"}},
         Accepted{"thirty_three", site_and(assignments(33)), 4, 0, nullptr, nullptr, 0, assignments(33)},
         Accepted{"three_hundred", site_and(assignments(300)), 4, 0, nullptr, nullptr, 0, assignments(300)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -110,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The missing value is reported before the checks after the operands.
                     Refused{"missing_rgy_before_scope", {"nameA", "-rgy"}, {"E125", "U147"}},
                     Refused{"missing_password_before_equals", {"-site", "bad", "-password"}, {"E45", "U147"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Chsetting, ParserRefusalsEndWithTheUsageAlone) {
     const std::vector<std::vector<std::string>> lines = {

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -97,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"double_dash_ends_flags", {"--", "-from", "5"}, {.entries = {"-from", "5"}}},
         Accepted{"thirty_three_entries", numbered("e", 33), {.entries = numbered("e", 33)}},
         Accepted{"three_hundred_entries", numbered("e", 300), {.entries = numbered("e", 300)}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -142,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"long_and_short", {"-long", "-short"}, {"parser", "U62"}},
                     Refused{"to_has_no_short_form", {"-t", "5"}, {"parser", "U62"}},
                     Refused{"from_too_short", {"-fr", "5"}, {"parser", "U62"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Dumpoplog, OnlyTheFullUsageBitPrintsTheUsage) {
     struct {

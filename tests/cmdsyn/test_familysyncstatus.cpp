@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -130,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                      return w;
                  }(),
                  4, nullptr, 0, 0, nullptr, nullptr, numbered("v", 300)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -177,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"summary_since_last", {"-summary", "-since"}, {"E50", "U73"}},
                     Refused{"generate_sync_window_last", {"-generate", "-sync_window"}, {"E121", "U73"}},
                     Refused{"missing_value_after_operand", {"-generate", "vobA", "-since"}, {"E50", "U73"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Refused by the parser: its own message naming the offending flags, then this
 // routine's usage and nothing else.
@@ -210,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   {"-since", "-sync_window"}},
                     ParserRefusal{"unknown_flag", {"-generate", "-bogus"}, {"-bogus"}},
                     ParserRefusal{"abbreviation_too_short", {"-su"}, {"-su"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Familysyncstatus, UsageRequestPrintsUsageAndReadsNothing) {
     for (uint32_t flags : {1u, 2u, 3u}) {

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -53,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"actual_after_operands", {"r1", "r2", "-actual"}, {"r1", "r2"}, nullptr, 1},
         Accepted{"actual_thirty_three", after({"-actual"}, numbered("r", 33)), numbered("r", 33), nullptr, 1},
         Accepted{"three_hundred_replicas", numbered("r", 300), numbered("r", 300), nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -78,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"invob_missing", {"-invob"}, {"E0", "U65"}},
                     Refused{"invob_and_actual", {"-invob", "v", "-actual"}, {"parser", "U65"}},
                     Refused{"actual_abbreviated", {"-act", "r1"}, {"parser", "U65"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Lsepoch, EitherUsageBitPrintsTheUsage) {
     for (uint32_t flags : {1u, 2u, 3u}) {

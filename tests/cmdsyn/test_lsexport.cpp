@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -45,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"double_dash_ends_flags", {"--", "-since"}, {"-since"}, nullptr},
                     Accepted{"thirty_three_replicas", numbered("r", 33), numbered("r", 33), nullptr},
                     Accepted{"three_hundred_replicas", numbered("r", 300), numbered("r", 300), nullptr}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -70,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LsexportRefuses,
                                          // No comment flags here: the parser refuses them like any unknown flag.
                                          Refused{"comment_flag", {"-nc", "r1"}, {"parser", "U56"}},
                                          Refused{"since_too_short", {"-si", "T", "r1"}, {"parser", "U56"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 TEST(Lsexport, OnlyTheFullUsageBitPrintsTheUsage) {
     struct {

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::texts;
@@ -58,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"lone_dash_is_operand", {"-"}, 0, 0, nullptr, 0, {"-"}},
                     Accepted{"thirty_three_packets", numbered("p", 33), 0, 0, nullptr, 0, numbered("p", 33)},
                     Accepted{"three_hundred_packets", numbered("p", 300), 0, 0, nullptr, 0, numbered("p", 300)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -87,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LspacketRefuses,
                                          Refused{"group_conflict", {"-long", "-short"}, {"parser", "U142"}},
                                          Refused{"not_an_abbreviation", {"-longer"}, {"parser", "U142"}},
                                          Refused{"endrange_has_no_short_form", {"-long", "-endr"}, {"parser", "U142"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 TEST(Lspacket, UsageRequestPrintsUsageAndReadsNothing) {
     for (uint32_t flags : {1u, 2u, 3u, 7u}) {

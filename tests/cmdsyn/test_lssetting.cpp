@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"rgy_twice_keeps_later", {"-rgy", "h1", "-rgy", "h2", "-site"}, 4, "h2", nullptr, 1, 0, 0},
                     Accepted{"rgy_takes_a_flag_word", {"-site", "-rgy", "-long"}, 4, "-long", nullptr, 1, 0, 0},
                     Accepted{"double_dash_makes_an_operand", {"-site", "--", "-long"}, 4, nullptr, "-long", 0, 0, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -85,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The extra-operand test comes after both checks.
                     Refused{"second_name_without_site", {"nameA", "nameB"}, {"E9", "U146"}},
                     Refused{"second_name_with_inquire", {"-site", "-inq", "a", "b"}, {"E9", "U146"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Refusals of the parser: its own message(s), then only the usage.
 TEST(Lssetting, ParserRefusalsEndWithTheUsageAlone) {

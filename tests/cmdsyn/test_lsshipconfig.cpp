@@ -6,9 +6,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -67,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"sclass_storing_a_flag_word", {"-sclass", "-stgpath"}, nullptr, "-stgpath", {}},
         Accepted{"sclass_sets_a_flag_word_too", {"-sclass", "-route", "-stgpath"}, nullptr, "-route", {"stgpath"}},
         Accepted{"repeated_flags", {"-route", "-route", "-host", "a", "-host", "b"}, "b", nullptr, {"route"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -104,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // ... and only once both checks have passed.
                     Refused{"extra_after_missing_sclass", {"-stgpath", "extra"}, {"E28", "U120"}},
                     Refused{"extra_after_missing_host", {"extra", "-host"}, {"E37", "U120"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Lsshipconfig, ParserRefusalsEndWithTheUsageAlone) {
     const std::vector<std::vector<std::string>> lines = {

@@ -9,9 +9,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 
@@ -191,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"flags_after_operands",
                  {"h:r", "-export", "-out", "p", "-workdir", "w"},
                  kExportSet + Fields{{"targets", "['h':'r']"}, {"target_count", "1"}}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Import, MkreplicaAccepts,
@@ -265,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"comment_choice_last_of_group_flag_repeated",
                  kImport + std::vector<std::string>{"-c", "one", "-c", "two", "pkt"},
                  kImportSet + Fields{{"comment", "'two'"}, {"comment_kind", "5"}, {"packet_file", "'pkt'"}}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -317,7 +319,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"schema_missing_after_deferred", {"-maxsize", "x", "-schema"}, {"E49(x)", "E139", "U95"}},
         Refused{"options_without_element_stops_loop", {"-options", ",", "-tag"}, {"E39", "U95"}},
         Refused{"options_last", {"-options"}, {"E39", "U95"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Lines the parser refuses: its own message, then the routine's usage and nothing else.
 class MkreplicaParserRefuses : public testing::TestWithParam<std::vector<std::string>> {};
@@ -411,7 +413,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"import_npreserve_with_nprompt", imp_without_preserve({"-npreserve", "-nprompt"}), {"E9", "U95"}},
         Refused{"import_out_with_pexpire", imp_with({"-out", "x", "-pexpire", "d"}), {"E9", "U95"}},
         Refused{"import_notify_without_ship", imp_with({"-notify", "n"}), {"E9", "U95"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Operands, MkreplicaRefuses,
@@ -424,7 +426,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"import_no_operand", kImport, {"E10", "U95"}},
         // The -out value does not stand in for the packet operand.
         Refused{"import_out_is_no_operand", kImport + std::vector<std::string>{"-out", "x"}, {"E10", "U95"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Mkreplica, UsageRequestPrintsUsageAndReadsNothing) {
     for (uint32_t flags : {1u, 2u, 3u}) {

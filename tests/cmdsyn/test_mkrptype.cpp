@@ -7,9 +7,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using Words = std::vector<std::string>;
@@ -53,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{
                         "abbreviated_with_comment", {"-sup", "b", "-rep", "-c", "new", "t1"}, "t1", "b", 1, "new", 5},
                     Accepted{"later_supertype_stands", {"t1", "-sup", "a", "-sup", "b"}, "t1", "b", 0, nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -80,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MkrptypeRefuses,
                                          Refused{"supertype_missing", {"t1", "-supertype"}, {"E7", "U60"}},
                                          // A surplus operand is noticed only when no deferred failure happened.
                                          Refused{"surplus_hidden_by_deferred", {"t1", "t2", "-c"}, {"Etbs101", "U60"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 TEST(Mkrptype, FilterIsRefusedByTheParser) {
     const auto r = run(vx_cmdsyn_mkrptype, {"-filter", "f", "t1"});

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -93,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr,
                  nullptr,
                  "-export"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -128,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"sibling_before_granularity", {"-sibling", "s"}, {"E96", "U107"}},
         Refused{"granularity_before_operand", {"-export", "extra"}, {"E108", "U107"}},
         Refused{"extra_operand", {"-granularity", "days", "extra"}, {"Etbs99(extra)", "U107"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Refused by the parser: its own message naming the offending flags, then this
 // routine's usage and nothing else.
@@ -159,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
             "replica_and_host", {"-replica", "r", "-host", "h", "-granularity", "days"}, {"-replica", "-host"}},
         ParserRefusal{"export_and_import", {"-export", "-import", "-granularity", "days"}, {"-export", "-import"}},
         ParserRefusal{"job_is_not_a_perfinfo_flag", {"-granularity", "days", "-job", "1"}, {"-job"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // perfinfo tells the two usage bits apart.
 struct UsageCase {

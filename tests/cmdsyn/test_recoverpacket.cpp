@@ -6,9 +6,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -65,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"cqe", {"-cqe", "r"}, {"r"}, nullptr, nullptr, nullptr, COMMENT_KIND_QUERY_EACH},
                     Accepted{"three_hundred_replicas", numbered("r", 300), numbered("r", 300), nullptr, nullptr,
                              nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -89,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecoverpacketRefuses,
                                          Refused{"cfile_missing", {"-cfile"}, {"Etbs101", "U55"}},
                                          Refused{"since_missing", {"-since"}, {"E50", "U55"}},
                                          Refused{"two_comment_flags", {"-c", "x", "-nc", "r"}, {"parser", "U55"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 TEST(Recoverpacket, EitherUsageBitPrintsTheUsage) {
     for (uint32_t flags : {1u, 2u, 3u}) {

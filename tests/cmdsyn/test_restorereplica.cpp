@@ -7,9 +7,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"override_with_invob_and_force", {"-override", "-inv", "v", "-f"}, "v", 0, 1, 1, {}, 0},
                     Accepted{"force_with_replicas_and_comment", {"-force", "-cq", "r1"}, nullptr, 0, 0, 1, {"r1"}, 3},
                     Accepted{"three_hundred_replicas", numbered("r", 300), nullptr, 0, 0, 0, numbered("r", 300), 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -85,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // After a deferred failure the operands are not looked at.
                     Refused{"invob_missing_before_operand_test", {"-override", "r1", "-invob"}, {"E0", "U54"}},
                     Refused{"comment_missing", {"r1", "-c"}, {"Etbs101", "U54"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Restorereplica, ParserRefusesReplaceWithOverride) {
     const auto r = run(vx_cmdsyn_restorereplica, {"-replace", "-override"});

@@ -7,9 +7,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using Words = std::vector<std::string>;
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"query", {"-cq", "r1"}, "r1", nullptr, nullptr, 3},
                     Accepted{"query_each_repeated", {"-cqe", "-cqe", "r1"}, "r1", nullptr, nullptr, 4},
                     Accepted{"dash_operand_after_double_dash", {"--", "-r"}, "-r", nullptr, nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -77,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"comment_missing_with_operand", {"r1", "-cfile"}, {"Etbs101", "U59"}},
                     // A surplus operand still comes after the deferred message and ends the routine.
                     Refused{"comment_missing_and_surplus", {"r1", "r2", "-c"}, {"Etbs101", "Etbs99(r2)", "U59"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Rmreplica, ParserRefusalPrintsOnlyItsMessageAndTheUsage) {
     for (const Words &words : {Words{"-c", "x", "-nc", "r1"}, Words{"-force", "r1"}}) {

@@ -8,9 +8,11 @@
 #include "libzornavx_cmdsyn.h"
 #include "libzornavxinfobase.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -144,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                              nullptr,
                              0,
                              0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -200,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"unknown_then_missing", {"-filetype", "zip", "-replica"}, {"U103", "E43", "U103"}},
         // The refused keyword ends the routine before the later checks.
         Refused{"unknown_hides_checks", {"-job", "17", "-filetype", "zip", "extra"}, {"U103"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Converter failures of its own: the routine returns the converter's status at once.
 struct ConverterFailure {
@@ -240,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Nor does a refused keyword earlier on turn it into a syntax failure.
                     ConverterFailure{
                         "after_a_refused_keyword", {"-filetype", "zip", "-scan_direction", "forward"}, true, {"U103"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Shipinfo, NotAKeywordIsASyntaxFailureAlsoFromTheConverterSwitch) {
     vxtest::force_scan_direction_status(1002);
@@ -280,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ParserRefusal{"export_and_import", {"-export", "-import"}, {"-export", "-import"}},
                     ParserRefusal{"uuid_is_syncinfo_only", {"-uuid", "u"}, {"-uuid"}},
                     ParserRefusal{"job_has_no_short_form", {"-jo", "17"}, {"-jo"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Shipinfo, UsageRequestPrintsUsageAndReadsNothing) {
     for (uint32_t flags : {1u, 2u, 3u}) {

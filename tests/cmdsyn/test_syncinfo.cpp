@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using vxtest::texts;
@@ -257,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SyncinfoAccepts,
                                                   0,
                                                   nullptr,
                                                   {}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -310,7 +312,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"sibling_before_operand", {"-sibling", "s", "extra"}, {"E96", "U80"}},
         Refused{"extra_operand", {"-replica", "r", "extra"}, {"Etbs99(extra)", "U80"}},
         Refused{"uuid_then_operand", {"-uuid", "u1"}, {"Etbs99(u1)", "U80"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Refused by the parser: its own message naming the offending flags, then this
 // routine's usage and nothing else.
@@ -340,7 +342,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ParserRefusal{"user_and_me", {"-user", "u", "-me"}, {"-user", "-me"}},
                     ParserRefusal{"replica_and_host", {"-replica", "r", "-host", "h"}, {"-replica", "-host"}},
                     ParserRefusal{"filetype_is_shipinfo_only", {"-filetype", "other"}, {"-filetype"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Syncinfo, UsageRequestPrintsUsageAndReadsNothing) {
     for (uint32_t flags : {1u, 2u, 3u}) {

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::texts;
 
@@ -65,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"thirty_three_tags", {"-nmanage", "-vob", joined(k33)}, 1, 1, 0, k33},
                     Accepted{"three_hundred_tags", {"-nmanage", "-vob", joined(k300)}, 1, 1, 0, k300},
                     Accepted{"a_thousand_tags", {"-inquire", "-vob", joined(k1000)}, 0, 0, 0, k1000}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -99,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"operand", {"extra", "-inquire", "-all"}, {"Etbs99(extra)", "U143"}},
                     // The extra-operand test comes after both checks.
                     Refused{"operand_and_no_mode", {"-all", "extra"}, {"E132", "U143"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Syncserver, ParserRefusalsEndWithTheUsageAlone) {
     const std::vector<std::vector<std::string>> lines = {

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -47,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"abbreviations", {"-f", "-hos", "h", "-edit"}, "h", 3, nullptr, 1},
                     Accepted{"set_takes_a_flag_word", {"-set", "-get"}, nullptr, 2, "-get", 0},
                     Accepted{"host_twice_keeps_later", {"-host", "a", "-get", "-host", "b"}, "b", 1, nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -77,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The extra-operand test comes last.
                     Refused{"operand_and_no_operation", {"extra"}, {"E124", "U123"}},
                     Refused{"operand_and_missing_host", {"extra", "-get", "-host"}, {"E37", "U123"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Vxacl, ParserRefusalsEndWithTheUsageAlone) {
     const std::vector<std::vector<std::string>> lines = {

@@ -13,10 +13,13 @@
 #include <vector>
 
 #include "support/no_processes.h"
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 std::vector<std::string> Lines(const std::string &text) {
     std::vector<std::string> lines;
@@ -80,8 +83,7 @@ class BashCompletion : public testing::TestWithParam<BashCase> {};
 
 TEST_P(BashCompletion, OffersTheCandidates) { EXPECT_EQ(BashCandidates(GetParam().words), GetParam().candidates); }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, BashCompletion, testing::ValuesIn(kBash),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, BashCompletion, testing::ValuesIn(kBash), vxtest::RowName());
 
 TEST(BashCompletionScript, RegistersForVexarWithFileFallback) {
     const ProcessResult r =
@@ -246,8 +248,7 @@ TEST_P(FishCompletion, OffersTheSameCandidates) {
     EXPECT_EQ(FishCandidates(GetParam().line), GetParam().candidates);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, FishCompletion, testing::ValuesIn(kFish),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, FishCompletion, testing::ValuesIn(kFish), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

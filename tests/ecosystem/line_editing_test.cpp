@@ -21,12 +21,15 @@
 
 #include "ecosystem/scratch.h"
 #include "support/no_processes.h"
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 extern char **environ;
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 long long NowMs() {
     timespec ts{};
@@ -276,8 +279,7 @@ TEST_P(LineEditingCompletion, TabCompletes) {
     EXPECT_EQ(terminal.Finish(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingCompletion, testing::ValuesIn(kCompletions),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingCompletion, testing::ValuesIn(kCompletions), vxtest::RowName());
 
 // Tab on an operand completes a file name, as a shell does: a file with a blank after
 // it, a folder with its "/", several names as far as they agree; a flag never.
@@ -421,8 +423,7 @@ TEST_P(LineEditingPassword, NeverKeptInTheHistory) {
     EXPECT_EQ(history.find("-pas"), std::string::npos) << history;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingPassword, testing::ValuesIn(kPasswords),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingPassword, testing::ValuesIn(kPasswords), vxtest::RowName());
 
 // ---- Ctrl-C at the prompt ---------------------------------------------------------------
 
@@ -454,8 +455,7 @@ TEST_P(PromptInterrupt, DropsTheLineAndPromptsAgain) {
     EXPECT_EQ(Read(".vexar_history").find("dropped"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptInterrupt, testing::ValuesIn(kInterrupts),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptInterrupt, testing::ValuesIn(kInterrupts), vxtest::RowName());
 
 // Before the first prompt one line says how to get the command list and how to leave;
 // with output to a pipe, the greeting and the prompts go to the terminal and the pipe
@@ -479,8 +479,7 @@ TEST_P(PromptGreeting, ComesOnceBeforeTheFirstPromptOnTheTerminalOnly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptGreeting, testing::ValuesIn(kInterrupts),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptGreeting, testing::ValuesIn(kInterrupts), vxtest::RowName());
 
 // ---- The history file ---------------------------------------------------------------
 
@@ -695,8 +694,7 @@ TEST_P(HistoryInMemoryOnly, SaysSoOnceAndKeepsLinesForTheSession) {
     EXPECT_EQ(ModeOf(Path("sub/.vexar_history")), 0u) << "no history where cd went";
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, HistoryInMemoryOnly, testing::ValuesIn(kInMemory),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, HistoryInMemoryOnly, testing::ValuesIn(kInMemory), vxtest::RowName());
 
 // ---- Plain input ----------------------------------------------------------------------
 

@@ -12,10 +12,12 @@
 #include "libzornavx_cmdsyn.h"
 #include "msg/vx_cmdsyn_msg.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 #include "vx_flag_codes.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ScriptedParser;
 using Msgs = std::vector<std::string>;
 
@@ -131,8 +133,7 @@ const Site kFirstOperand[] = {
      {},
      "mkreplica"},
 };
-INSTANTIATE_TEST_SUITE_P(FirstOperand, MissingWord, testing::ValuesIn(kFirstOperand),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(FirstOperand, MissingWord, testing::ValuesIn(kFirstOperand), vxtest::RowName());
 
 // ---- A second operand, optional or refused ------------------------------------------
 
@@ -180,8 +181,7 @@ const Site kSecondOperand[] = {
      {error(MSG_INVALID_COMBINATION), usage(MSG_USAGE_LSSETTING)},
      ""},
 };
-INSTANTIATE_TEST_SUITE_P(SecondOperand, MissingWord, testing::ValuesIn(kSecondOperand),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(SecondOperand, MissingWord, testing::ValuesIn(kSecondOperand), vxtest::RowName());
 
 // ---- An operand where the command takes none ------------------------------------------
 
@@ -229,8 +229,7 @@ std::vector<Site> extra_operand_sites() {
     }
     return sites;
 }
-INSTANTIATE_TEST_SUITE_P(ExtraOperand, MissingWord, testing::ValuesIn(extra_operand_sites()),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(ExtraOperand, MissingWord, testing::ValuesIn(extra_operand_sites()), vxtest::RowName());
 
 // ---- A value that is converted or named in a message ----------------------------------
 
@@ -304,7 +303,6 @@ const Site kConvertedValue[] = {
      ""},
     {"rmreplica_comment_word", vx_cmdsyn_rmreplica, {FLAG_COMMENT}, {"why", "r1"}, 0, {}, "rmreplica"},
 };
-INSTANTIATE_TEST_SUITE_P(ConvertedValue, MissingWord, testing::ValuesIn(kConvertedValue),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(ConvertedValue, MissingWord, testing::ValuesIn(kConvertedValue), vxtest::RowName());
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include "fakes/scripted_clp.h"
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 #include "vx_flag_codes.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ScriptedParser;
 
 struct Outcome {
@@ -117,8 +119,7 @@ TEST_P(EveryRoutine, UnhandledCodeAfterAMissingValueAddsTheUsage) {
                                                 GetParam().usage_after_error}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Packets, EveryRoutine, testing::ValuesIn(kRoutines),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Packets, EveryRoutine, testing::ValuesIn(kRoutines), vxtest::RowName());
 
 // lsexport has no comment group: a comment code reaching it is one its table lacks.
 TEST(LsexportPaths, CommentCodeIsUnhandled) {

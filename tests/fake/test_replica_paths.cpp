@@ -11,10 +11,12 @@
 #include "fakes/scripted_clp.h"
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 #include "vx_flag_codes.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ScriptedParser;
 
 struct Outcome {
@@ -162,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, MkreplicaDryArea,
                                          DryArea{"pairs", kFirstListBlock, kNoMemory},
                                          DryArea{"first_copy", kFirstListBlock + kPairs, kNoMemory},
                                          DryArea{"second_copy", kFirstListBlock + kPairs + kCopy, kNoMemory}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 TEST(MkreplicaPaths, ExportJustEnoughAreaSucceeds) {
     ScriptedParser s;
@@ -422,7 +424,7 @@ INSTANTIATE_TEST_SUITE_P(
                  ""},
         Scripted{
             "restorereplica_replicas", vx_cmdsyn_restorereplica, {}, {"r1"}, {}, kFirstListBlock - 1, kNoMemory, ""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(SyncreplicaPaths, LaterFlagOfTheShipGroupWins) {
     ScriptedParser s;

@@ -9,10 +9,12 @@
 #include "fakes/scripted_clp.h"
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 #include "vx_flag_codes.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ScriptedParser;
 
 struct Outcome {
@@ -95,8 +97,7 @@ TEST_P(SettingsEveryRoutine, RejectedLinePrintsOnlyTheUsage) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SettingsEveryRoutine, testing::ValuesIn(kRoutines),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsEveryRoutine, testing::ValuesIn(kRoutines), vxtest::RowName());
 
 TEST(SettingsChshipconfigPaths, TouchesNeitherParserNorArea) {
     ScriptedParser s;
@@ -148,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                               vx_cmdsyn_lsshipconfig,
                               {FLAG_HOST, FLAG_FORCE},
                               {"E37", "Etbs100", kInternal, "U120"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // syncserver and vxacl pass over codes they do not handle and read on.
 TEST(SettingsUnhandledCodeIgnored, SyncserverReadsOn) {

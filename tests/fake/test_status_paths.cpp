@@ -12,10 +12,12 @@
 #include "libzornatbs.h"
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 #include "vx_flag_codes.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ScriptedParser;
 using vxtest::str;
 using vxtest::texts;
@@ -94,8 +96,7 @@ TEST_P(StatusSkeleton, RejectedLineAfterAMissingValuePrintsTheUsageOnce) {
     EXPECT_EQ(o.msgs, (Msgs{GetParam().missing, GetParam().usage}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Status, StatusSkeleton, testing::ValuesIn(kRoutines),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Status, StatusSkeleton, testing::ValuesIn(kRoutines), vxtest::RowName());
 
 // ---- Codes the dispatch does not know are passed over without a word -------------------
 
@@ -131,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Status, StatusUnknownCode,
                                          UnknownCode{"shipinfo", vx_cmdsyn_shipinfo, {FLAG_SCLASS}, "shipinfo"},
                                          UnknownCode{"syncinfo", vx_cmdsyn_syncinfo, {FLAG_STATE}, "syncinfo"},
                                          UnknownCode{"perfinfo", vx_cmdsyn_perfinfo, {FLAG_GRANULARITY}, "perfinfo"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 // ---- Missing values pile up; the usage follows once ----------------------------------
 
@@ -174,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                              vx_cmdsyn_perfinfo,
                              {FLAG_REPLICA, FLAG_HOST, FLAG_SIBLING, FLAG_STARTSCAN, FLAG_ENDSCAN, FLAG_GRANULARITY},
                              {"E43", "E37", "E43", "E50", "E50", "E108", "U107"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // ---- Two flags of one group reach the routine: the later one's effect stands -----------
 
@@ -358,7 +359,7 @@ INSTANTIATE_TEST_SUITE_P(
                            {{FLAG_HOST, nullptr}, {FLAG_SCAN_DIRECTION, "forward"}},
                            CMD_SYNTAX_ERROR,
                            {"E37", "U103", "U103"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(ShipinfoConversionsNoText, NothingIsConvertedAndTheValueIsMissing) {
     // A result of 0 without a text counts as no value: no converter call (a forced

@@ -10,8 +10,11 @@
 
 #include "ks_clp_capture.h"
 #include "libzornaks.h"
+#include "support/param_names.h"
 
 namespace {
+
+using vxtest::operator<<;
 
 constexpr clp_flag_desc_t kGroupStart{CLP_START_EXCLUSION_SPEC, CLP_MARK_START_EXCLUSION, 0};
 constexpr clp_flag_desc_t kGroupEnd{CLP_END_EXCLUSION_SPEC, CLP_MARK_END_EXCLUSION, 0};
@@ -95,8 +98,7 @@ TEST_P(ClpCaptureTable, KeepsTheTableAndRefusesItQuietly) {
     EXPECT_EQ(clp_probe_reading(parser), CLP_PROBE_NOT_REACHED) << "a capture hands out no flag";
 }
 
-INSTANTIATE_TEST_SUITE_P(Ks, ClpCaptureTable, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ks, ClpCaptureTable, testing::ValuesIn(kCases), vxtest::RowName());
 
 TEST_F(ClpCapture, ParserHasNoWordsAndNoTableInForce) {
     clp_parser_t *parser = clp_parser_create_capture(area_);
@@ -215,8 +217,7 @@ TEST_P(ClpProbe, HandsOutTheFlagNotesTheReadAndStopsTheRoutineQuietly) {
     EXPECT_EQ(std::string(name), Captured(parser)[static_cast<size_t>(GetParam().flag)]) << "named in full";
 }
 
-INSTANTIATE_TEST_SUITE_P(Ks, ClpProbe, testing::ValuesIn(kProbes),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ks, ClpProbe, testing::ValuesIn(kProbes), vxtest::RowName());
 
 TEST_F(ClpCapture, ProbePastTheLastFlagRefusesTheTableAsCaptureDoes) {
     clp_parser_t *parser = clp_parser_create_probe(area_, 4);

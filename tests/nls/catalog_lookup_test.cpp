@@ -19,8 +19,11 @@
 #include "libzornavx_cmdsyn.h"
 #include "msg/vx_cmdsyn_msg.h"
 #include "nls/scratch_catalog.h"
+#include "support/param_names.h"
 
 namespace {
+
+using vxtest::operator<<;
 
 namespace fs = std::filesystem;
 
@@ -146,8 +149,7 @@ TEST_P(Translation, ReplacesOnlyWithTheSameArguments) {
     EXPECT_EQ(printed.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Nls, Translation, testing::ValuesIn(kTranslations),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Nls, Translation, testing::ValuesIn(kTranslations), vxtest::RowName());
 
 // ---- Looking up -----------------------------------------------------------------
 

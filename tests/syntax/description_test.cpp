@@ -14,11 +14,13 @@
 #include "describe/syntax_description.h"
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 #include "vexar_purposes.h"
 #include "vexar_syntax.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxdescribe::CommandDescription;
 using vxdescribe::FlagDescription;
 using vxdescribe::Value;
@@ -218,8 +220,7 @@ TEST_P(SyntaxCommandFacts, CommandIsNamedAsItsRowsSay) {
     EXPECT_EQ(!command->flags.empty(), fact.has_flags);
 }
 
-INSTANTIATE_TEST_SUITE_P(Syntax, SyntaxCommandFacts, testing::ValuesIn(kCommandFacts),
-                         [](const auto &info) { return std::string(info.param.word); });
+INSTANTIATE_TEST_SUITE_P(Syntax, SyntaxCommandFacts, testing::ValuesIn(kCommandFacts), vxtest::RowName());
 
 // A usage request prints the whole text: both parts where there are two, and the
 // generic commands' own texts, which are never run for anything else.

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 const std::string kDumpoplogUsage =
     "Usage: dumpoplog [-short | -long] [-name] [-invob vob-selector] [-vreplica replica]\n"
@@ -80,8 +83,7 @@ TEST_P(PacketsAccepted, PrintsExactlyItsRecord) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, PacketsAccepted, testing::ValuesIn(kAccepted),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, PacketsAccepted, testing::ValuesIn(kAccepted), vxtest::RowName());
 
 // ---- Refused command lines: exit 2, no record, messages then the usage once ---------
 
@@ -120,8 +122,7 @@ class PacketsRefused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(PacketsRefused, PrintsNoRecordAndExits2) { ExpectRefused(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Tool, PacketsRefused, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, PacketsRefused, testing::ValuesIn(kRefused), vxtest::RowName());
 
 // ---- Usage on request and status pass-through ------------------------------------
 

@@ -10,10 +10,13 @@
 #include <utility>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 const std::string kMkreplicaUsage =
     "Usage: mkreplica -export -workdir temp-dir-pname [-maxsize size]\n"
@@ -227,8 +230,7 @@ TEST_P(ReplicaAccepted, PrintsExactlyItsRecord) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, ReplicaAccepted, testing::ValuesIn(kAccepted),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, ReplicaAccepted, testing::ValuesIn(kAccepted), vxtest::RowName());
 
 TEST(ReplicaTool, PasswordNeverAppearsAsTyped) {
     const ProcessResult r = RunVexar({"mkreplica", "-import", "-workdir", "w", "-tag", "/t", "-vob", "v", "-preserve",
@@ -342,8 +344,7 @@ class ReplicaRefused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(ReplicaRefused, PrintsNoRecordAndExits2) { ExpectRefused(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Tool, ReplicaRefused, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, ReplicaRefused, testing::ValuesIn(kRefused), vxtest::RowName());
 
 // ---- Usage on request and status pass-through ------------------------------------
 

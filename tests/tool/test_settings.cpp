@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 constexpr const char *kLssettingUsage =
     "Usage: lssetting -site [-rgy rgy-hostname] [-inquire | -long | [-long] setting-name]\n";
@@ -154,8 +157,7 @@ TEST_P(Settings, ExitRecordAndMessages) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, Settings, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, Settings, testing::ValuesIn(kCases), vxtest::RowName());
 
 // Refusals of the parser: its message names the word, then the usage once.
 TEST(SettingsParser, RefusalsNameTheWordThenTheUsage) {

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 constexpr const char *kFamilysyncstatusUsage =
     "Usage: familysyncstatus -summary [-region region-name]\n"
@@ -227,8 +230,7 @@ TEST_P(Status, ExitRecordAndMessages) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, Status, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, Status, testing::ValuesIn(kCases), vxtest::RowName());
 
 // Refusals of the parser: its message names the flags, then the usage once.
 TEST(StatusParser, RefusalsNameTheFlagsThenTheUsage) {

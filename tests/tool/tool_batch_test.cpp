@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 std::string LspacketRecord(const std::string &packets, int count, int detail = 0) {
     return R"({"command":"lspacket","record_version":2,"packets":)" + packets + R"(,"packet_count":)" +
@@ -163,8 +166,7 @@ TEST_P(Batch, StatusRecordsAndMessages) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, Batch, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, Batch, testing::ValuesIn(kCases), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

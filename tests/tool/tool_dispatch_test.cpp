@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 constexpr const char *kNotAvailable = "not available yet";
 
@@ -63,8 +66,7 @@ TEST_P(UnknownWord, PrintsMessage24AndExits2) {
     EXPECT_EQ(r.err, kErrorPrefix + UnrecognizedCommand(GetParam().word) + GetParam().suggestion);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dispatch, UnknownWord, testing::ValuesIn(kUnknownWords),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Dispatch, UnknownWord, testing::ValuesIn(kUnknownWords), vxtest::RowName());
 
 // help and man name the command word they look up: one that reaches no command gets the
 // same suggestions, after their own message.
@@ -98,8 +100,7 @@ TEST_P(LookedUpWord, GetsTheSuggestionsOfACommandWord) {
     EXPECT_EQ(r.err, kErrorPrefix + GetParam().message + GetParam().suggestion);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dispatch, LookedUpWord, testing::ValuesIn(kLookedUpWords),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Dispatch, LookedUpWord, testing::ValuesIn(kLookedUpWords), vxtest::RowName());
 
 // ---- Words that reach a slot ----------------------------------------------------
 
@@ -206,8 +207,7 @@ TEST_P(OneShotStatus, RecordStillPrinted) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Dispatch, OneShotStatus, testing::ValuesIn(kStatuses),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Dispatch, OneShotStatus, testing::ValuesIn(kStatuses), vxtest::RowName());
 
 // ---- Help -----------------------------------------------------------------------
 
@@ -237,8 +237,7 @@ TEST_P(Help, PrintsOnlyTheUsageOnStdout) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Dispatch, Help, testing::ValuesIn(kHelp),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Dispatch, Help, testing::ValuesIn(kHelp), vxtest::RowName());
 
 // After "--" the word is an operand like any other.
 TEST(HelpUsageOption, IsAnOperandAfterDoubleDash) {
@@ -275,8 +274,7 @@ TEST_P(HelpOwnWord, ServesTheUsageRequest) {
     EXPECT_EQ(Occurrences(r.out, "{\"command\""), 0) << "a usage request runs no command";
 }
 
-INSTANTIATE_TEST_SUITE_P(Dispatch, HelpOwnWord, testing::ValuesIn(kOwnWordHelp),
-                         [](const auto &info) { return std::string(info.param.word); });
+INSTANTIATE_TEST_SUITE_P(Dispatch, HelpOwnWord, testing::ValuesIn(kOwnWordHelp), vxtest::RowName());
 
 // The help options newcomers type show the tool's own usage, then what "help" shows,
 // one-shot and at the prompt.

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 // The record lspacket prints for `packets` (a JSON array text) and nothing else given.
 std::string LspacketRecord(const std::string &packets, int count) {
@@ -57,8 +60,7 @@ TEST_P(InteractiveSplit, RoutineGetsTheWords) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSplit, testing::ValuesIn(kSplits),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSplit, testing::ValuesIn(kSplits), vxtest::RowName());
 
 // ---- Sessions -------------------------------------------------------------------
 
@@ -117,8 +119,7 @@ TEST_P(InteractiveSession, RunsLineByLine) {
     EXPECT_EQ(r.err, err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSession, testing::ValuesIn(kSessions),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSession, testing::ValuesIn(kSessions), vxtest::RowName());
 
 // At a terminal the tool prompts before every line, on the terminal alone: standard
 // output sent to a pipe holds the records and nothing else (here the terminal is the
@@ -147,8 +148,7 @@ TEST_P(InteractiveTerminal, PromptsOnlyOnTheTerminal) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, InteractiveTerminal, testing::ValuesIn(kTerminal),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, InteractiveTerminal, testing::ValuesIn(kTerminal), vxtest::RowName());
 
 // A line far longer than any fixed buffer arrives whole.
 TEST(InteractiveLongLine, KeepsEveryWord) {

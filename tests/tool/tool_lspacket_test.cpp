@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 // ---- Accepted command lines: one record, nothing else -----------------------------
 
@@ -65,8 +68,7 @@ TEST_P(LspacketAccepted, PrintsExactlyItsRecord) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, LspacketAccepted, testing::ValuesIn(kAccepted),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, LspacketAccepted, testing::ValuesIn(kAccepted), vxtest::RowName());
 
 // ---- Refused command lines: exit 2, no record, messages then the usage once ---------
 
@@ -109,8 +111,7 @@ TEST_P(LspacketRefused, PrintsNoRecordAndExits2) {
     for (const std::string &word : GetParam().mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, LspacketRefused, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, LspacketRefused, testing::ValuesIn(kRefused), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest
