@@ -40,34 +40,18 @@ struct Site {
     std::string command;  // the command entry handed the record, "" for none
 };
 
-void PrintTo(const Site &site, std::ostream *os) { *os << site.name; }
-
-struct Outcome {
-    int32_t status;
-    Msgs msgs;
-    std::string command;
-};
-
-Outcome run(const Site &site) {
+vxtest::Outcome run(const Site &site) {
     ScriptedParser script;
-    for (int32_t code : site.flags) script.flags.emplace_back(CLP_OK, code);
-    for (const char *word : site.words) script.args.emplace_back(CLP_OK, word);
-    stg_area_t *area = stg_area_create();
-    vxtest::clear_messages();
-    vxtest::captured() = {};
-    Outcome o;
-    o.status = site.routine(vxtest::as_parser(script), area, 0);
-    o.msgs = vxtest::summary(vxtest::messages());
-    o.command = vxtest::captured().command;
-    stg_area_release(area);
-    return o;
+    vxtest::add_flags(script, site.flags);
+    vxtest::add_args(script, site.words);
+    return vxtest::call(site.routine, script);
 }
 
 class MissingWord : public testing::TestWithParam<Site> {};
 
 TEST_P(MissingWord, CountsAsNoWord) {
     const Site &site = GetParam();
-    const Outcome o = run(site);
+    const auto o = run(site);
     EXPECT_EQ(o.status, site.status);
     EXPECT_EQ(o.msgs, site.msgs);
     EXPECT_EQ(o.command, site.command);
