@@ -50,8 +50,8 @@ const Expected kFrench = {
 
 const Expected kBuiltIn = {
     std::string(kErrorPrefix) + UnrecognizedCommand("bogus_word"),
-    kLspacketUsage,
-    std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + kLspacketUsage,
+    LspacketUsage(),
+    std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + LspacketUsage(),
 };
 
 class CatalogTool : public ScratchTest {
@@ -197,13 +197,13 @@ const ComponentCase kComponentCases[] = {
      Source(62, 3, "Option inconnue : « %s »\\n"),
      {"lspacket", "-zz"},
      std::nullopt,
-     std::string(kErrorPrefix) + "Option inconnue : « -zz »\n" + kLspacketUsage},
+     std::string(kErrorPrefix) + "Option inconnue : « -zz »\n" + LspacketUsage()},
     {"parser_refusal_writing_through_n",
      "zornaks_clp",
      Source(62, 3, "Option inconnue%n : %s\\n"),
      {"lspacket", "-zz"},
      std::nullopt,
-     std::string(kErrorPrefix) + "Unrecognized option \"-zz\"\n" + kLspacketUsage},
+     std::string(kErrorPrefix) + "Unrecognized option \"-zz\"\n" + LspacketUsage()},
     {"syntax_text_translated",
      "zornacmdsyn",
      Source(63, 7, "Pas d'aide pour « %s ».\\n"),

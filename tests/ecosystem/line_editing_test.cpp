@@ -255,7 +255,7 @@ struct CompletionCase {
 const CompletionCase kCompletions[] = {
     {"command_word_then_flag", {{"lsp\t-lo\tp1\r", LspacketRecordPart("p1", 2, 0)}}},
     {"two_flags_and_an_operand", {{"lspacket -e\t-l\tp2\r", LspacketRecordPart("p2", 2, 1)}}},
-    {"command_word_after_help", {{"help lsp\t\r", "Usage: lspacket [-long [-endrange] | -short] [pname ...]"}}},
+    {"command_word_after_help", {{"help lsp\t\r", LspacketUsage().substr(0, LspacketUsage().find('\n'))}}},
     {"common_start_then_list", {{"lse\t", "lsepoch  lsexport"}, {"\x15lspacket p3\r", LspacketRecordPart("p3", 0, 0)}}},
     {"nothing_to_offer_leaves_the_word", {{"lspacket -zz\t\r", "Unrecognized option \"-zz\""}}},
     {"no_flags_after_double_dash", {{"lspacket -- -l\t\r", R"("packets":["-l"])"}}},

@@ -293,7 +293,7 @@ TEST(ToolHostileSize, WordOf100KiBOnTheCommandLine) {
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(CountOf(r.err, word), 1);
-        EXPECT_EQ(CountOf(r.err, kLspacketUsage), 1);
+        EXPECT_EQ(CountOf(r.err, LspacketUsage()), 1);
     }
 }
 

@@ -55,7 +55,7 @@ const BatchCase kCases[] = {
      {},
      2,
      kA,
-     LinePrefix(2) + "Unrecognized option \"-zz\"\n" + kLspacketUsage},
+     LinePrefix(2) + "Unrecognized option \"-zz\"\n" + LspacketUsage()},
     {"execution_failure", {}, "lspacket a\n", {{"VX_CMD_STATUS", "1"}}, 1, kA, ""},
     {"execution_failure_outweighs_refusal",
      {},

@@ -100,9 +100,9 @@ const SessionCase kSessions[] = {
      "lspacket -short -endrange\nlspacket p1\n",
      2,
      kP1,
-     {LinePrefix(1) + "Can not use -endrange without -long\n", kLspacketUsage}},
+     {LinePrefix(1) + "Can not use -endrange without -long\n", LspacketUsage()}},
     {"failed_command_does_not_stop", "lspacket p1\nlspacket p2\n", 1, kP1 + kP2, {}, "7"},
-    {"output_order_kept", "lspacket p1\nhelp lspacket\nlspacket p2\n", 0, kP1 + kLspacketUsage + kP2, {}},
+    {"output_order_kept", "lspacket p1\nhelp lspacket\nlspacket p2\n", 0, kP1 + LspacketUsage() + kP2, {}},
     {"quit_after_error", "bogus\nquit\nlspacket p2\n", 2, "", {LinePrefix(1) + UnrecognizedCommand("bogus")}},
 };
 
