@@ -114,36 +114,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"missing_password_before_equals", {"-site", "bad", "-password"}, {"E45", "U147"}}),
     vxtest::RowName());
 
-TEST(Chsetting, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-site", "-host", "h", "a=1"},  // no -host or -replica in this table
-        {"-site", "-replica", "r", "a=1"},
-        {"-site", "-unset", "a=1"},  // -unset_all has no shorter form
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_chsetting, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U147");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-    }
-}
-
-TEST(Chsetting, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_chsetting, {"nameA"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P147"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Chsetting, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(-5);
-    const auto r = run(vx_cmdsyn_chsetting, {"-site", "a=1"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, -5);
-}
-
 }  // namespace

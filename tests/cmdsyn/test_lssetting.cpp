@@ -89,46 +89,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"second_name_with_inquire", {"-site", "-inq", "a", "b"}, {"E9", "U146"}}),
     vxtest::RowName());
 
-// Refusals of the parser: its own message(s), then only the usage.
-TEST(Lssetting, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-site", "-inquire", "-long"},  // one group
-        {"-site", "-host", "h"},         // no such flag here
-        {"-site", "-replica", "r"},
-        {"-rg", "h", "-site"},  // -rgy has no shorter form
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_lssetting, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U146");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Lssetting, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u, 7u}) {
-        const auto r = run(vx_cmdsyn_lssetting, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P146"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Lssetting, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_lssetting, {"-site"}, 4);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "lssetting");
-}
-
-TEST(Lssetting, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(1001);
-    const auto r = run(vx_cmdsyn_lssetting, {"-site"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 1001);
-    EXPECT_TRUE(r.msgs.empty()) << "a failure of the command entry is not the routine's to report";
-}
-
 }  // namespace

@@ -108,36 +108,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"extra_after_missing_host", {"extra", "-host"}, {"E37", "U120"}}),
     vxtest::RowName());
 
-TEST(Lsshipconfig, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-rcpt"},  // -rcptpath has no shorter form
-        {"-new"},   // chshipconfig's flags are not in this table
-        {"-route", "-force"},
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_lsshipconfig, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U120");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-    }
-}
-
-TEST(Lsshipconfig, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_lsshipconfig, {"-stgpath"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P120"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Lsshipconfig, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(3);
-    const auto r = run(vx_cmdsyn_lsshipconfig, {"-route"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 3);
-}
-
 }  // namespace

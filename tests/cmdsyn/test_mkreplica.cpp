@@ -263,10 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
                  kImportSet + Fields{{"ship_mode", "1"}, {"packet_file", "'pkt'"}}},
         // The import form makes no check of its own on the shipping flags.
         Accepted{"ship_with_sclass", kImport + std::vector<std::string>{"-ship", "-sclass", "s", "pkt"},
-                 kImportSet + Fields{{"ship_mode", "2"}, {"sclass", "'s'"}, {"packet_file", "'pkt'"}}},
-        Accepted{"comment_choice_last_of_group_flag_repeated",
-                 kImport + std::vector<std::string>{"-c", "one", "-c", "two", "pkt"},
-                 kImportSet + Fields{{"comment", "'two'"}, {"comment_kind", "5"}, {"packet_file", "'pkt'"}}}),
+                 kImportSet + Fields{{"ship_mode", "2"}, {"sclass", "'s'"}, {"packet_file", "'pkt'"}}}),
     vxtest::RowName());
 
 struct Refused {
@@ -314,25 +311,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{
             "maxsize_converted_before_error", {"-maxsize", "bad", "-schema", "x"}, {"E49(bad)", "Etbs98(x)", "U95"}},
         Refused{"out_value_missing", {"-export", "-workdir", "w", "-out"}, {"E10", "U95"}},
-        Refused{"comment_value_missing", kExport + std::vector<std::string>{"-c"}, {"Etbs101", "U95"}},
         // Immediate: the loop stops, later flags are not read.
         Refused{"schema_missing_after_deferred", {"-maxsize", "x", "-schema"}, {"E49(x)", "E139", "U95"}},
         Refused{"options_without_element_stops_loop", {"-options", ",", "-tag"}, {"E39", "U95"}},
         Refused{"options_last", {"-options"}, {"E39", "U95"}}),
     vxtest::RowName());
-
-// Lines the parser refuses: its own message, then the routine's usage and nothing else.
-class MkreplicaParserRefuses : public testing::TestWithParam<std::vector<std::string>> {};
-
-TEST_P(MkreplicaParserRefuses, OnlyTheUsageFollows) {
-    const auto r = run(vx_cmdsyn_mkreplica, GetParam());
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_FALSE(r.msgs.empty());
-    EXPECT_EQ(r.msgs.back(), "U95");
-    for (size_t i = 0; i + 1 < r.msgs.size(); ++i)
-        EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << "no message of the routine's own: " << r.msgs[i];
-}
 
 // A flag cut shorter than its shortest spelling is named with that spelling rather than
 // taken for an unrelated flag.
@@ -342,14 +325,6 @@ TEST(Mkreplica, FlagCutTooShortNamesItsShortestSpelling) {
     EXPECT_EQ(r.command, "");
     EXPECT_EQ(r.msgs, (std::vector<std::string>{"Efmt:\"-pa\" is too short for -password; type at least -pas", "U95"}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Groups, MkreplicaParserRefuses,
-                         testing::Values(std::vector<std::string>{"-export", "-import"},
-                                         std::vector<std::string>{"-vob", "v", "-stgloc", "s"},
-                                         std::vector<std::string>{"-preserve", "-npreserve"},
-                                         std::vector<std::string>{"-ship", "-out", "p"},
-                                         std::vector<std::string>{"-c", "x", "-nc"},
-                                         std::vector<std::string>{"-filter", "f"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, MkreplicaRefuses,
@@ -427,28 +402,6 @@ INSTANTIATE_TEST_SUITE_P(
         // The -out value does not stand in for the packet operand.
         Refused{"import_out_is_no_operand", kImport + std::vector<std::string>{"-out", "x"}, {"E10", "U95"}}),
     vxtest::RowName());
-
-TEST(Mkreplica, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_mkreplica, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P95"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Mkreplica, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_mkreplica, kExport + std::vector<std::string>{"h:r"}, 4);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "mkreplica");
-}
-
-TEST(Mkreplica, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(31);
-    const auto r = run(vx_cmdsyn_mkreplica, kImport + std::vector<std::string>{"pkt"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 31);
-}
 
 TEST(Mkreplica, TargetsPointIntoCopiesNotIntoTheCommandLine) {
     const auto r = run(vx_cmdsyn_mkreplica, kExport + std::vector<std::string>{"host:rep"});

@@ -84,39 +84,4 @@ INSTANTIATE_TEST_SUITE_P(Cases, MkrptypeRefuses,
                                          Refused{"surplus_hidden_by_deferred", {"t1", "t2", "-c"}, {"Etbs101", "U60"}}),
                          vxtest::RowName());
 
-TEST(Mkrptype, FilterIsRefusedByTheParser) {
-    const auto r = run(vx_cmdsyn_mkrptype, {"-filter", "f", "t1"});
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
-    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
-    EXPECT_EQ(r.msgs[1], "U60");
-    EXPECT_EQ(r.command, "");
-}
-
-TEST(Mkrptype, UsageBitsToldApart) {
-    struct Case {
-        uint32_t flags;
-        std::vector<std::string> msgs;
-    };
-    for (const Case &c : {Case{2, {"P60"}}, Case{3, {"P60"}}, Case{1, {}}, Case{5, {}}}) {
-        const auto r = run(vx_cmdsyn_mkrptype, {"-supertype"}, c.flags);
-        EXPECT_EQ(r.status, 0) << c.flags;
-        EXPECT_EQ(r.msgs, c.msgs) << c.flags;
-        EXPECT_EQ(r.command, "") << c.flags;
-    }
-}
-
-TEST(Mkrptype, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_mkrptype, {"t1"}, 8);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "mkrptype");
-}
-
-TEST(Mkrptype, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(12);
-    const auto r = run(vx_cmdsyn_mkrptype, {"t1"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 12);
-}
-
 }  // namespace

@@ -271,37 +271,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"export_no_replica", kExport, {"E14"}}),
     vxtest::RowName());
 
-// Lines the parser refuses: its own message, then the routine's usage and nothing else.
-class SyncreplicaParserRefuses : public testing::TestWithParam<Words> {};
-
-TEST_P(SyncreplicaParserRefuses, OnlyTheUsageFollows) {
-    const auto r = run(vx_cmdsyn_syncreplica, GetParam());
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_GE(r.msgs.size(), 2u);
-    EXPECT_EQ(std::vector<std::string>(r.msgs.end() - 2, r.msgs.end()), (std::vector<std::string>{"U144", "U145"}));
-    for (size_t i = 0; i + 2 < r.msgs.size(); ++i)
-        EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << "no message of the routine's own: " << r.msgs[i];
-}
-
-INSTANTIATE_TEST_SUITE_P(Groups, SyncreplicaParserRefuses,
-                         testing::Values(Words{"-export", "-import"}, Words{"-out", "p", "-receive"},
-                                         Words{"-ship", "-fship"}, Words{"-cq", "-nc"}, Words{"-evl", "A=1"}));
-
-TEST(Syncreplica, UsageRequestPrintsBothPartsAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_syncreplica, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, (std::vector<std::string>{"P144", "C145"}));
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Syncreplica, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(9);
-    const auto r = run(vx_cmdsyn_syncreplica, {"-import", "pk"}, 4);
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 9);
-}
-
 }  // namespace

@@ -81,37 +81,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"operand_and_missing_host", {"extra", "-get", "-host"}, {"E37", "U123"}}),
     vxtest::RowName());
 
-TEST(Vxacl, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-get", "-edit"},      // one group
-        {"-set", "p", "-get"},  // one group
-        {"-ed"},                // -edit has no shorter form
-        {"-get", "-long"},
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_vxacl, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U123");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-    }
-}
-
-TEST(Vxacl, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_vxacl, {}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P123"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Vxacl, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(9);
-    const auto r = run(vx_cmdsyn_vxacl, {"-get"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 9);
-}
-
 }  // namespace
