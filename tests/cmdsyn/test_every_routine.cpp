@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "libzornavx_cmdsyn.h"
+#include "robust/slots.h"
 #include "support/harness.h"
 #include "support/param_names.h"
 
@@ -69,6 +71,19 @@ Msgs usage_after_error(cmd_syntax_routine_t routine) {
     }
     ADD_FAILURE() << "a routine the table lacks";
     return {};
+}
+
+// The table holds every routine of the library but help and man, which hand their line
+// to the shared command syntax, and chshipconfig, which reads nothing at all.
+TEST(EveryRoutineTable, HoldsEveryRoutineOfTheLibrary) {
+    for (const vxrobust::NamedRoutine &named : vxrobust::kRoutines) {
+        if (named.shared || named.routine == vx_cmdsyn_help || named.routine == vx_cmdsyn_man ||
+            named.routine == vx_cmdsyn_chshipconfig)
+            continue;
+        const bool held = std::any_of(std::begin(kRoutines), std::end(kRoutines),
+                                      [&](const Routine &row) { return row.routine == named.routine; });
+        EXPECT_TRUE(held) << named.name;
+    }
 }
 
 class EveryRoutine : public testing::TestWithParam<Routine> {};

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/scripted_clp.h"
 #include "libzornavx_cmdsyn.h"
+#include "robust/slots.h"
 #include "skeleton.h"
 #include "support/harness.h"
 #include "support/param_names.h"
@@ -58,6 +61,19 @@ const Routine kRoutines[] = {
     {"syncinfo", vx_cmdsyn_syncinfo, {"U80"}, FLAG_STATE, "E83", {}},
     {"perfinfo", vx_cmdsyn_perfinfo, {"U107"}, FLAG_GRANULARITY, "E108", {}},
 };
+
+// The table holds every routine of the library that installs a flag table: all but
+// help and man, apropos and chshipconfig.
+TEST(EveryRoutineTable, HoldsEveryRoutineWithAFlagTable) {
+    for (const vxrobust::NamedRoutine &named : vxrobust::kRoutines) {
+        if (named.shared || named.routine == vx_cmdsyn_help || named.routine == vx_cmdsyn_man ||
+            named.routine == vx_cmdsyn_apropos || named.routine == vx_cmdsyn_chshipconfig)
+            continue;
+        const bool held = std::any_of(std::begin(kRoutines), std::end(kRoutines),
+                                      [&](const Routine &row) { return row.routine == named.routine; });
+        EXPECT_TRUE(held) << named.name;
+    }
+}
 
 class EveryRoutine : public testing::TestWithParam<Routine> {};
 
