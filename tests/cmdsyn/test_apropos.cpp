@@ -51,15 +51,6 @@ TEST(Apropos, NoTopicIsRefused) {
     EXPECT_EQ(r.command, "");
 }
 
-TEST(Apropos, UsageRequestWithEitherBit) {
-    for (uint32_t flags : {1u, 2u}) {
-        const auto r = vxtest::run(vx_cmdsyn_apropos, {"x"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P53"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
 // A script directory too long for the script's path runs nothing, rather than a path
 // cut short that names another program.
 TEST(Apropos, AScriptPathThatDoesNotFitIsRefused) {
@@ -74,13 +65,6 @@ TEST(Apropos, AScriptPathThatDoesNotFitIsRefused) {
     EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
     EXPECT_EQ(r.msgs, std::vector<std::string>{"Etbs102(vexiapropos)"});
     EXPECT_EQ(r.command, "");
-}
-
-TEST(Apropos, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(5);
-    const auto r = vxtest::run(vx_cmdsyn_apropos, {"x"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 5);
 }
 
 }  // namespace

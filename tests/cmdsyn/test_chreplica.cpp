@@ -7,9 +7,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using Words = std::vector<std::string>;
@@ -95,17 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr,
                  nullptr,
                  0},
-        Accepted{"comment_with_change",
-                 {"-c", "moved", "-hos", "h2", "r1"},
-                 "r1",
-                 "h2",
-                 nullptr,
-                 0,
-                 nullptr,
-                 0,
-                 nullptr,
-                 "moved",
-                 5},
         Accepted{"later_host_stands",
                  {"-host", "h1", "-host", "h2", "r1"},
                  "r1",
@@ -128,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr,
                  nullptr,
                  2}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -161,45 +152,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChreplicaRefuses,
                              Refused{"incarnation_missing", {"r1", "-incarnation"}, {"E50", "U93"}},
                              Refused{"inreplica_missing", {"r1", "-inreplica"}, {"E126", "U93"}},
                              Refused{"rename_missing", {"r1", "-rename"}, {"E91", "U93"}},
-                             Refused{"cfile_missing", {"r1", "-cfile"}, {"Etbs101", "U93"}},
                              // The error flag is tested before the change rule.
                              Refused{"error_before_change_rule", {"r1", "-c"}, {"Etbs101", "U93"}},
                              // A leftover operand is reported after the deferred messages and ends the routine.
                              Refused{"leftover_after_deferred", {"r1", "r2", "-host"}, {"E37", "Etbs99(r2)", "U93"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-// Lines the parser refuses: its own message, then the routine's usage and nothing else.
-class ChreplicaParserRefuses : public testing::TestWithParam<Words> {};
-
-TEST_P(ChreplicaParserRefuses, OnlyTheUsageFollows) {
-    const auto r = run(vx_cmdsyn_chreplica, GetParam());
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_FALSE(r.msgs.empty());
-    EXPECT_EQ(r.msgs.back(), "U93");
-    for (size_t i = 0; i + 1 < r.msgs.size(); ++i)
-        EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << "no message of the routine's own: " << r.msgs[i];
-}
-
-INSTANTIATE_TEST_SUITE_P(Groups, ChreplicaParserRefuses,
-                         testing::Values(Words{"-preserve", "-npreserve", "r1"},
-                                         Words{"-isconnected", "-nconnected", "r1"}, Words{"-c", "x", "-cq", "r1"},
-                                         Words{"-incarn", "d", "r1"}, Words{"-ren", "r9", "r1"}));
-
-TEST(Chreplica, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_chreplica, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P93"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Chreplica, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(1002);
-    const auto r = run(vx_cmdsyn_chreplica, {"-host", "h", "r1"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 1002);
-}
+                         vxtest::RowName());
 
 }  // namespace

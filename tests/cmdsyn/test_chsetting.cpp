@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using vxtest::texts;
@@ -78,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"a=1", "b=2", "c=3"}},
         Accepted{"thirty_three", site_and(assignments(33)), 4, 0, nullptr, nullptr, 0, assignments(33)},
         Accepted{"three_hundred", site_and(assignments(300)), 4, 0, nullptr, nullptr, 0, assignments(300)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -110,38 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
                     // The missing value is reported before the checks after the operands.
                     Refused{"missing_rgy_before_scope", {"nameA", "-rgy"}, {"E125", "U147"}},
                     Refused{"missing_password_before_equals", {"-site", "bad", "-password"}, {"E45", "U147"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Chsetting, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-site", "-host", "h", "a=1"},  // no -host or -replica in this table
-        {"-site", "-replica", "r", "a=1"},
-        {"-site", "-unset", "a=1"},  // -unset_all has no shorter form
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_chsetting, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U147");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-    }
-}
-
-TEST(Chsetting, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_chsetting, {"nameA"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P147"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Chsetting, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(-5);
-    const auto r = run(vx_cmdsyn_chsetting, {"-site", "a=1"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, -5);
-}
+    vxtest::RowName());
 
 }  // namespace

@@ -4,8 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
+
+using vxtest::operator<<;
 
 struct Call {
     const char *name;
@@ -35,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Chshipconfig,
                                          Call{"flags_it_never_had", {"-bogus", "-long", "-long"}, 0},
                                          Call{"a_missing_value", {"-sclass"}, 0},
                                          Call{"operands", {"a", "b", "--", "-c"}, 0}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 TEST(ChshipconfigArguments, NeedsNeitherParserNorArea) {
     vxtest::clear_messages();

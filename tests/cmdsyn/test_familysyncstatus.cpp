@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -130,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                      return w;
                  }(),
                  4, nullptr, 0, 0, nullptr, nullptr, numbered("v", 300)}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -177,62 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"summary_since_last", {"-summary", "-since"}, {"E50", "U73"}},
                     Refused{"generate_sync_window_last", {"-generate", "-sync_window"}, {"E121", "U73"}},
                     Refused{"missing_value_after_operand", {"-generate", "vobA", "-since"}, {"E50", "U73"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// Refused by the parser: its own message naming the offending flags, then this
-// routine's usage and nothing else.
-struct ParserRefusal {
-    const char *name;
-    std::vector<std::string> words;
-    std::vector<std::string> named;
-};
-
-class FamilysyncstatusParserRefuses : public testing::TestWithParam<ParserRefusal> {};
-
-TEST_P(FamilysyncstatusParserRefuses, OnlyTheUsageFollows) {
-    const ParserRefusal &c = GetParam();
-    const auto r = run(vx_cmdsyn_familysyncstatus, c.words);
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
-    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
-    for (const std::string &flag : c.named)
-        EXPECT_NE(r.msgs[0].find("\"" + flag + "\""), std::string::npos) << r.msgs[0];
-    EXPECT_EQ(r.msgs[1], "U73");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FamilysyncstatusParserRefuses,
-    testing::Values(ParserRefusal{"two_report_kinds", {"-summary", "-health", "vobA"}, {"-summary", "-health"}},
-                    ParserRefusal{"epochdiff_and_generate", {"-epo", "-gen"}, {"-epochdiff", "-generate"}},
-                    ParserRefusal{"since_and_sync_window",
-                                  {"-generate", "-since", "d", "-sync_window", "4"},
-                                  {"-since", "-sync_window"}},
-                    ParserRefusal{"unknown_flag", {"-generate", "-bogus"}, {"-bogus"}},
-                    ParserRefusal{"abbreviation_too_short", {"-su"}, {"-su"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Familysyncstatus, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_familysyncstatus, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P73"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Familysyncstatus, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_familysyncstatus, {"-summary"}, 4);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "familysyncstatus");
-}
-
-TEST(Familysyncstatus, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(1001 + 5);
-    const auto r = run(vx_cmdsyn_familysyncstatus, {"-generate"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 1006);
-    EXPECT_TRUE(r.msgs.empty());
-}
+    vxtest::RowName());
 
 }  // namespace

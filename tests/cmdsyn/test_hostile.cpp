@@ -20,9 +20,11 @@
 #include "robust/slots.h"
 #include "skeleton.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxrobust::CommandLine;
 using vxrobust::CountOf;
 using vxrobust::ReplaceAll;
@@ -157,8 +159,7 @@ TEST_P(HostileValue, AsAFlagNameIsRefusedOnce) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, HostileValue, testing::ValuesIn(vxrobust::HostileTexts()),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, HostileValue, testing::ValuesIn(vxrobust::HostileTexts()), vxtest::RowName());
 
 // ---- Separators and empty words -----------------------------------------------------
 
@@ -259,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SeparatorCase{"epoch_only_equals", vx_cmdsyn_chepoch, {"r1", "="}, CMD_SYNTAX_ERROR, {}},
                     SeparatorCase{"setting_only_equals", vx_cmdsyn_chsetting, {"-site", "="}, 0, {}},
                     SeparatorCase{"job_list_only_commas", vx_cmdsyn_syncinfo, {"-job", ","}, CMD_SYNTAX_ERROR, {}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // ---- Many words ----------------------------------------------------------------------
 
@@ -434,6 +435,6 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"dumpoplog_limit_past_max", vx_cmdsyn_dumpoplog, DumpoplogLimit("4294967296"), kErr, nullptr, 0},
         NumberCase{"dumpoplog_limit_negative", vx_cmdsyn_dumpoplog, DumpoplogLimit("-1"), kErr, nullptr, 0},
         NumberCase{"dumpoplog_limit_signed", vx_cmdsyn_dumpoplog, DumpoplogLimit("+1"), kErr, nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 }  // namespace

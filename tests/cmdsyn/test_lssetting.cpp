@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"rgy_twice_keeps_later", {"-rgy", "h1", "-rgy", "h2", "-site"}, 4, "h2", nullptr, 1, 0, 0},
                     Accepted{"rgy_takes_a_flag_word", {"-site", "-rgy", "-long"}, 4, "-long", nullptr, 1, 0, 0},
                     Accepted{"double_dash_makes_an_operand", {"-site", "--", "-long"}, 4, nullptr, "-long", 0, 0, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -85,48 +87,6 @@ INSTANTIATE_TEST_SUITE_P(
                     // The extra-operand test comes after both checks.
                     Refused{"second_name_without_site", {"nameA", "nameB"}, {"E9", "U146"}},
                     Refused{"second_name_with_inquire", {"-site", "-inq", "a", "b"}, {"E9", "U146"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// Refusals of the parser: its own message(s), then only the usage.
-TEST(Lssetting, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-site", "-inquire", "-long"},  // one group
-        {"-site", "-host", "h"},         // no such flag here
-        {"-site", "-replica", "r"},
-        {"-rg", "h", "-site"},  // -rgy has no shorter form
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_lssetting, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U146");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Lssetting, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u, 7u}) {
-        const auto r = run(vx_cmdsyn_lssetting, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P146"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Lssetting, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_lssetting, {"-site"}, 4);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "lssetting");
-}
-
-TEST(Lssetting, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(1001);
-    const auto r = run(vx_cmdsyn_lssetting, {"-site"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 1001);
-    EXPECT_TRUE(r.msgs.empty()) << "a failure of the command entry is not the routine's to report";
-}
+    vxtest::RowName());
 
 }  // namespace

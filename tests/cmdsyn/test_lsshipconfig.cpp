@@ -6,9 +6,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -67,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"sclass_storing_a_flag_word", {"-sclass", "-stgpath"}, nullptr, "-stgpath", {}},
         Accepted{"sclass_sets_a_flag_word_too", {"-sclass", "-route", "-stgpath"}, nullptr, "-route", {"stgpath"}},
         Accepted{"repeated_flags", {"-route", "-route", "-host", "a", "-host", "b"}, "b", nullptr, {"route"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -104,38 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
                     // ... and only once both checks have passed.
                     Refused{"extra_after_missing_sclass", {"-stgpath", "extra"}, {"E28", "U120"}},
                     Refused{"extra_after_missing_host", {"extra", "-host"}, {"E37", "U120"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Lsshipconfig, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-rcpt"},  // -rcptpath has no shorter form
-        {"-new"},   // chshipconfig's flags are not in this table
-        {"-route", "-force"},
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_lsshipconfig, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U120");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-    }
-}
-
-TEST(Lsshipconfig, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_lsshipconfig, {"-stgpath"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P120"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Lsshipconfig, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(3);
-    const auto r = run(vx_cmdsyn_lsshipconfig, {"-route"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 3);
-}
+    vxtest::RowName());
 
 }  // namespace

@@ -9,9 +9,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 
@@ -191,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"flags_after_operands",
                  {"h:r", "-export", "-out", "p", "-workdir", "w"},
                  kExportSet + Fields{{"targets", "['h':'r']"}, {"target_count", "1"}}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Import, MkreplicaAccepts,
@@ -261,11 +263,8 @@ INSTANTIATE_TEST_SUITE_P(
                  kImportSet + Fields{{"ship_mode", "1"}, {"packet_file", "'pkt'"}}},
         // The import form makes no check of its own on the shipping flags.
         Accepted{"ship_with_sclass", kImport + std::vector<std::string>{"-ship", "-sclass", "s", "pkt"},
-                 kImportSet + Fields{{"ship_mode", "2"}, {"sclass", "'s'"}, {"packet_file", "'pkt'"}}},
-        Accepted{"comment_choice_last_of_group_flag_repeated",
-                 kImport + std::vector<std::string>{"-c", "one", "-c", "two", "pkt"},
-                 kImportSet + Fields{{"comment", "'two'"}, {"comment_kind", "5"}, {"packet_file", "'pkt'"}}}),
-    [](const auto &info) { return std::string(info.param.name); });
+                 kImportSet + Fields{{"ship_mode", "2"}, {"sclass", "'s'"}, {"packet_file", "'pkt'"}}}),
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -312,25 +311,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{
             "maxsize_converted_before_error", {"-maxsize", "bad", "-schema", "x"}, {"E49(bad)", "Etbs98(x)", "U95"}},
         Refused{"out_value_missing", {"-export", "-workdir", "w", "-out"}, {"E10", "U95"}},
-        Refused{"comment_value_missing", kExport + std::vector<std::string>{"-c"}, {"Etbs101", "U95"}},
         // Immediate: the loop stops, later flags are not read.
         Refused{"schema_missing_after_deferred", {"-maxsize", "x", "-schema"}, {"E49(x)", "E139", "U95"}},
         Refused{"options_without_element_stops_loop", {"-options", ",", "-tag"}, {"E39", "U95"}},
         Refused{"options_last", {"-options"}, {"E39", "U95"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// Lines the parser refuses: its own message, then the routine's usage and nothing else.
-class MkreplicaParserRefuses : public testing::TestWithParam<std::vector<std::string>> {};
-
-TEST_P(MkreplicaParserRefuses, OnlyTheUsageFollows) {
-    const auto r = run(vx_cmdsyn_mkreplica, GetParam());
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_FALSE(r.msgs.empty());
-    EXPECT_EQ(r.msgs.back(), "U95");
-    for (size_t i = 0; i + 1 < r.msgs.size(); ++i)
-        EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << "no message of the routine's own: " << r.msgs[i];
-}
+    vxtest::RowName());
 
 // A flag cut shorter than its shortest spelling is named with that spelling rather than
 // taken for an unrelated flag.
@@ -340,14 +325,6 @@ TEST(Mkreplica, FlagCutTooShortNamesItsShortestSpelling) {
     EXPECT_EQ(r.command, "");
     EXPECT_EQ(r.msgs, (std::vector<std::string>{"Efmt:\"-pa\" is too short for -password; type at least -pas", "U95"}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Groups, MkreplicaParserRefuses,
-                         testing::Values(std::vector<std::string>{"-export", "-import"},
-                                         std::vector<std::string>{"-vob", "v", "-stgloc", "s"},
-                                         std::vector<std::string>{"-preserve", "-npreserve"},
-                                         std::vector<std::string>{"-ship", "-out", "p"},
-                                         std::vector<std::string>{"-c", "x", "-nc"},
-                                         std::vector<std::string>{"-filter", "f"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, MkreplicaRefuses,
@@ -411,7 +388,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"import_npreserve_with_nprompt", imp_without_preserve({"-npreserve", "-nprompt"}), {"E9", "U95"}},
         Refused{"import_out_with_pexpire", imp_with({"-out", "x", "-pexpire", "d"}), {"E9", "U95"}},
         Refused{"import_notify_without_ship", imp_with({"-notify", "n"}), {"E9", "U95"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Operands, MkreplicaRefuses,
@@ -424,29 +401,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"import_no_operand", kImport, {"E10", "U95"}},
         // The -out value does not stand in for the packet operand.
         Refused{"import_out_is_no_operand", kImport + std::vector<std::string>{"-out", "x"}, {"E10", "U95"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Mkreplica, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_mkreplica, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P95"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Mkreplica, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_mkreplica, kExport + std::vector<std::string>{"h:r"}, 4);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "mkreplica");
-}
-
-TEST(Mkreplica, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(31);
-    const auto r = run(vx_cmdsyn_mkreplica, kImport + std::vector<std::string>{"pkt"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 31);
-}
+    vxtest::RowName());
 
 TEST(Mkreplica, TargetsPointIntoCopiesNotIntoTheCommandLine) {
     const auto r = run(vx_cmdsyn_mkreplica, kExport + std::vector<std::string>{"host:rep"});

@@ -7,9 +7,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using Words = std::vector<std::string>;
@@ -53,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{
                         "abbreviated_with_comment", {"-sup", "b", "-rep", "-c", "new", "t1"}, "t1", "b", 1, "new", 5},
                     Accepted{"later_supertype_stands", {"t1", "-sup", "a", "-sup", "b"}, "t1", "b", 0, nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -80,41 +82,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, MkrptypeRefuses,
                                          Refused{"supertype_missing", {"t1", "-supertype"}, {"E7", "U60"}},
                                          // A surplus operand is noticed only when no deferred failure happened.
                                          Refused{"surplus_hidden_by_deferred", {"t1", "t2", "-c"}, {"Etbs101", "U60"}}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Mkrptype, FilterIsRefusedByTheParser) {
-    const auto r = run(vx_cmdsyn_mkrptype, {"-filter", "f", "t1"});
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
-    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
-    EXPECT_EQ(r.msgs[1], "U60");
-    EXPECT_EQ(r.command, "");
-}
-
-TEST(Mkrptype, UsageBitsToldApart) {
-    struct Case {
-        uint32_t flags;
-        std::vector<std::string> msgs;
-    };
-    for (const Case &c : {Case{2, {"P60"}}, Case{3, {"P60"}}, Case{1, {}}, Case{5, {}}}) {
-        const auto r = run(vx_cmdsyn_mkrptype, {"-supertype"}, c.flags);
-        EXPECT_EQ(r.status, 0) << c.flags;
-        EXPECT_EQ(r.msgs, c.msgs) << c.flags;
-        EXPECT_EQ(r.command, "") << c.flags;
-    }
-}
-
-TEST(Mkrptype, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_mkrptype, {"t1"}, 8);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "mkrptype");
-}
-
-TEST(Mkrptype, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(12);
-    const auto r = run(vx_cmdsyn_mkrptype, {"t1"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 12);
-}
+                         vxtest::RowName());
 
 }  // namespace

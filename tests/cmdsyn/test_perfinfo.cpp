@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -93,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                  nullptr,
                  nullptr,
                  "-export"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -111,86 +113,14 @@ TEST_P(PerfinfoRefuses, PrintsAndFails) {
     EXPECT_EQ(r.command, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PerfinfoRefuses,
-    testing::Values(
-        Refused{"nothing", {}, {"E108", "U107"}},
-        // Without a value 108 is said once: the error flag ends the routine first.
-        Refused{"granularity_last", {"-granularity"}, {"E108", "U107"}},
-        Refused{"replica_last", {"-granularity", "days", "-replica"}, {"E43", "U107"}},
-        Refused{"host_last", {"-granularity", "days", "-host"}, {"E37", "U107"}},
-        Refused{"sibling_last", {"-sibling"}, {"E43", "U107"}},
-        Refused{"startscan_last", {"-startscan"}, {"E50", "U107"}},
-        Refused{"endscan_last", {"-endscan"}, {"E50", "U107"}},
-        Refused{"sibling_without_replica", {"-sibling", "s", "-granularity", "months"}, {"E96", "U107"}},
-        Refused{"sibling_with_host", {"-host", "h", "-sibling", "s", "-granularity", "months"}, {"E96", "U107"}},
-        // Check order: -sibling before -granularity, both before extra operands.
-        Refused{"sibling_before_granularity", {"-sibling", "s"}, {"E96", "U107"}},
-        Refused{"granularity_before_operand", {"-export", "extra"}, {"E108", "U107"}},
-        Refused{"extra_operand", {"-granularity", "days", "extra"}, {"Etbs99(extra)", "U107"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// Refused by the parser: its own message naming the offending flags, then this
-// routine's usage and nothing else.
-struct ParserRefusal {
-    const char *name;
-    std::vector<std::string> words;
-    std::vector<std::string> named;
-};
-
-class PerfinfoParserRefuses : public testing::TestWithParam<ParserRefusal> {};
-
-TEST_P(PerfinfoParserRefuses, OnlyTheUsageFollows) {
-    const ParserRefusal &c = GetParam();
-    const auto r = run(vx_cmdsyn_perfinfo, c.words);
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
-    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
-    for (const std::string &flag : c.named)
-        EXPECT_NE(r.msgs[0].find("\"" + flag + "\""), std::string::npos) << r.msgs[0];
-    EXPECT_EQ(r.msgs[1], "U107");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PerfinfoParserRefuses,
-    testing::Values(
-        ParserRefusal{
-            "replica_and_host", {"-replica", "r", "-host", "h", "-granularity", "days"}, {"-replica", "-host"}},
-        ParserRefusal{"export_and_import", {"-export", "-import", "-granularity", "days"}, {"-export", "-import"}},
-        ParserRefusal{"job_is_not_a_perfinfo_flag", {"-granularity", "days", "-job", "1"}, {"-job"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// perfinfo tells the two usage bits apart.
-struct UsageCase {
-    uint32_t flags;
-    std::vector<std::string> msgs;
-};
-
-class PerfinfoUsage : public testing::TestWithParam<UsageCase> {};
-
-TEST_P(PerfinfoUsage, AnswersWithoutParsing) {
-    const auto r = run(vx_cmdsyn_perfinfo, {"-bogus"}, GetParam().flags);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.msgs, GetParam().msgs);
-    EXPECT_EQ(r.command, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, PerfinfoUsage,
-                         testing::Values(UsageCase{1, {}}, UsageCase{2, {"P107"}}, UsageCase{3, {"P107"}},
-                                         UsageCase{5, {}}, UsageCase{6, {"P107"}}));
-
-TEST(Perfinfo, OtherDispatchBitsParseNormally) {
-    const auto r = run(vx_cmdsyn_perfinfo, {"-granularity", "days"}, 4);
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.command, "perfinfo");
-}
-
-TEST(Perfinfo, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(3);
-    const auto r = run(vx_cmdsyn_perfinfo, {"-granularity", "days"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 3);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, PerfinfoRefuses,
+                         testing::Values(Refused{"nothing", {}, {"E108", "U107"}},
+                                         // Without a value 108 is said once: the error flag ends the routine first.
+                                         Refused{"granularity_last", {"-granularity"}, {"E108", "U107"}},
+                                         // Check order (the shared filters' rules: test_report_filters): -sibling
+                                         // before -granularity, both before extra operands.
+                                         Refused{"sibling_before_granularity", {"-sibling", "s"}, {"E96", "U107"}},
+                                         Refused{"granularity_before_operand", {"-export", "extra"}, {"E108", "U107"}}),
+                         vxtest::RowName());
 
 }  // namespace

@@ -7,9 +7,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using vxtest::str;
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"override_with_invob_and_force", {"-override", "-inv", "v", "-f"}, "v", 0, 1, 1, {}, 0},
                     Accepted{"force_with_replicas_and_comment", {"-force", "-cq", "r1"}, nullptr, 0, 0, 1, {"r1"}, 3},
                     Accepted{"three_hundred_replicas", numbered("r", 300), nullptr, 0, 0, 0, numbered("r", 300), 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -83,33 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"override_with_operand", {"-override", "r1"}, {"Etbs99(r1)", "U54"}},
                     Refused{"invob_missing", {"-invob"}, {"E0", "U54"}},
                     // After a deferred failure the operands are not looked at.
-                    Refused{"invob_missing_before_operand_test", {"-override", "r1", "-invob"}, {"E0", "U54"}},
-                    Refused{"comment_missing", {"r1", "-c"}, {"Etbs101", "U54"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Restorereplica, ParserRefusesReplaceWithOverride) {
-    const auto r = run(vx_cmdsyn_restorereplica, {"-replace", "-override"});
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
-    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
-    EXPECT_EQ(r.msgs[1], "U54");
-    EXPECT_EQ(r.command, "");
-}
-
-TEST(Restorereplica, UsageRequestEitherBit) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_restorereplica, {"-invob"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P54"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Restorereplica, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(3);
-    const auto r = run(vx_cmdsyn_restorereplica, {});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 3);
-}
+                    Refused{"invob_missing_before_operand_test", {"-override", "r1", "-invob"}, {"E0", "U54"}}),
+    vxtest::RowName());
 
 }  // namespace

@@ -8,9 +8,11 @@
 #include "libzornavx_cmdsyn.h"
 #include "libzornavxinfobase.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -144,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                              nullptr,
                              0,
                              0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -165,31 +167,11 @@ TEST_P(ShipinfoRefuses, PrintsAndFails) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShipinfoRefuses,
     testing::Values(
-        // Missing values, one per flag.
-        Refused{"replica_last", {"-replica"}, {"E43", "U103"}}, Refused{"host_last", {"-host"}, {"E37", "U103"}},
-        Refused{"job_last", {"-job"}, {"E76", "U103"}}, Refused{"sibling_last", {"-sibling"}, {"E43", "U103"}},
-        Refused{"startscan_last", {"-startscan"}, {"E50", "U103"}},
-        Refused{"endscan_last", {"-endscan"}, {"E50", "U103"}},
-        Refused{"scan_direction_last", {"-scan_direction"}, {"E82", "U103"}},
-        Refused{"filetype_last", {"-filetype"}, {"E104", "U103"}}, Refused{"sclass_last", {"-sclass"}, {"E28", "U103"}},
+        // Missing values of its own flags (the filters' shared ones: test_report_filters).
+        Refused{"job_last", {"-job"}, {"E76", "U103"}}, Refused{"filetype_last", {"-filetype"}, {"E104", "U103"}},
+        Refused{"sclass_last", {"-sclass"}, {"E28", "U103"}},
         // A missing value is reported before the combination checks are made.
         Refused{"missing_value_before_checks", {"-job", "1", "-sibling", "s", "-export", "-sclass"}, {"E28", "U103"}},
-        // The filter rule: every filter flag counts, -host and -sibling do not.
-        Refused{"job_sclass", {"-job", "17", "-sclass", "c"}, {"E101", "U103"}},
-        Refused{"job_replica", {"-job", "17", "-replica", "r"}, {"E101", "U103"}},
-        Refused{"job_export", {"-export", "-job", "17"}, {"E101", "U103"}},
-        Refused{"job_import", {"-job", "17", "-import"}, {"E101", "U103"}},
-        Refused{"job_startscan", {"-job", "17", "-startscan", "d"}, {"E101", "U103"}},
-        Refused{"job_endscan", {"-job", "17", "-endscan", "d"}, {"E101", "U103"}},
-        Refused{"job_scan_direction", {"-job", "17", "-scan_direction", "forward"}, {"E101", "U103"}},
-        Refused{"job_filetype", {"-job", "17", "-filetype", "other"}, {"E101", "U103"}},
-        Refused{"job_sibling", {"-job", "17", "-sibling", "s"}, {"E96", "U103"}},
-        Refused{"sibling_alone", {"-sibling", "s"}, {"E96", "U103"}},
-        Refused{"sibling_with_host", {"-host", "h", "-sibling", "s"}, {"E96", "U103"}},
-        // Check order: the filter rule before -sibling, both before extra operands.
-        Refused{"filter_before_sibling", {"-job", "17", "-sibling", "s", "-export"}, {"E101", "U103"}},
-        Refused{"sibling_before_operand", {"-sibling", "s", "extra"}, {"E96", "U103"}},
-        Refused{"extra_operand", {"-replica", "r", "extra"}, {"Etbs99(extra)", "U103"}},
         // A keyword no converter knows: the usage at once, parsing goes on, 1001 after.
         Refused{"unknown_scan_direction", {"-scan_direction", "sideways"}, {"U103"}},
         Refused{"unknown_filetype", {"-filetype", "zip"}, {"U103"}},
@@ -200,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"unknown_then_missing", {"-filetype", "zip", "-replica"}, {"U103", "E43", "U103"}},
         // The refused keyword ends the routine before the later checks.
         Refused{"unknown_hides_checks", {"-job", "17", "-filetype", "zip", "extra"}, {"U103"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Converter failures of its own: the routine returns the converter's status at once.
 struct ConverterFailure {
@@ -240,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Nor does a refused keyword earlier on turn it into a syntax failure.
                     ConverterFailure{
                         "after_a_refused_keyword", {"-filetype", "zip", "-scan_direction", "forward"}, true, {"U103"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 TEST(Shipinfo, NotAKeywordIsASyntaxFailureAlsoFromTheConverterSwitch) {
     vxtest::force_scan_direction_status(1002);
@@ -250,53 +232,6 @@ TEST(Shipinfo, NotAKeywordIsASyntaxFailureAlsoFromTheConverterSwitch) {
     vxtest::force_scan_direction_status(0);
     EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
     EXPECT_EQ(r.msgs, std::vector<std::string>{"U103"}) << "no trace line for 1002";
-}
-
-// Refused by the parser: its own message naming the offending flags, then this
-// routine's usage and nothing else.
-struct ParserRefusal {
-    const char *name;
-    std::vector<std::string> words;
-    std::vector<std::string> named;
-};
-
-class ShipinfoParserRefuses : public testing::TestWithParam<ParserRefusal> {};
-
-TEST_P(ShipinfoParserRefuses, OnlyTheUsageFollows) {
-    const ParserRefusal &c = GetParam();
-    const auto r = run(vx_cmdsyn_shipinfo, c.words);
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
-    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
-    for (const std::string &flag : c.named)
-        EXPECT_NE(r.msgs[0].find("\"" + flag + "\""), std::string::npos) << r.msgs[0];
-    EXPECT_EQ(r.msgs[1], "U103");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ShipinfoParserRefuses,
-    testing::Values(ParserRefusal{"replica_and_host", {"-replica", "r", "-host", "h"}, {"-replica", "-host"}},
-                    ParserRefusal{"export_and_import", {"-export", "-import"}, {"-export", "-import"}},
-                    ParserRefusal{"uuid_is_syncinfo_only", {"-uuid", "u"}, {"-uuid"}},
-                    ParserRefusal{"job_has_no_short_form", {"-jo", "17"}, {"-jo"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Shipinfo, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_shipinfo, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P103"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Shipinfo, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(1002);
-    const auto r = run(vx_cmdsyn_shipinfo, {"-job", "17"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 1002);
-    EXPECT_TRUE(r.msgs.empty());
 }
 
 }  // namespace

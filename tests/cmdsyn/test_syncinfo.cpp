@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 using vxtest::texts;
@@ -257,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SyncinfoAccepts,
                                                   0,
                                                   nullptr,
                                                   {}}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -278,84 +280,18 @@ TEST_P(SyncinfoRefuses, PrintsAndFails) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SyncinfoRefuses,
     testing::Values(
-        // Missing values, one per flag.
-        Refused{"replica_last", {"-replica"}, {"E43", "U80"}}, Refused{"host_last", {"-host"}, {"E37", "U80"}},
-        Refused{"user_last", {"-user"}, {"E81", "U80"}}, Refused{"sibling_last", {"-sibling"}, {"E43", "U80"}},
-        Refused{"startscan_last", {"-startscan"}, {"E50", "U80"}},
-        Refused{"endscan_last", {"-endscan"}, {"E50", "U80"}},
-        Refused{"scan_direction_last", {"-scan_direction"}, {"E82", "U80"}},
-        Refused{"state_last", {"-state"}, {"E83", "U80"}},
+        // Missing values of its own flags (the filters' shared ones: test_report_filters).
+        Refused{"user_last", {"-user"}, {"E81", "U80"}}, Refused{"state_last", {"-state"}, {"E83", "U80"}},
         Refused{"missing_value_before_checks", {"-job", "1", "-export", "-sibling"}, {"E43", "U80"}},
         // -job without a job identity fails at once.
         Refused{"job_last", {"-job"}, {"E76", "U80"}},
         Refused{"job_of_commas", {"-job", ",,", "-host", "h"}, {"E76", "U80"}},
         // ... before a later missing value could be noticed.
         Refused{"job_empty_stops_the_loop", {"-job", ",", "-replica"}, {"E76", "U80"}},
-        // The filter rule: every filter flag counts; -host, -sibling and -uuid do not.
-        Refused{"job_export", {"-job", "12", "-export"}, {"E101", "U80"}},
-        Refused{"job_import", {"-import", "-job", "12"}, {"E101", "U80"}},
-        Refused{"job_replica", {"-job", "12", "-replica", "r"}, {"E101", "U80"}},
-        Refused{"job_user", {"-job", "12", "-user", "u"}, {"E101", "U80"}},
-        Refused{"job_me", {"-job", "12", "-me"}, {"E101", "U80"}},
-        Refused{"job_startscan", {"-job", "12", "-startscan", "d"}, {"E101", "U80"}},
-        Refused{"job_endscan", {"-job", "12", "-endscan", "d"}, {"E101", "U80"}},
-        Refused{"job_scan_direction", {"-job", "12", "-scan_direction", "forward"}, {"E101", "U80"}},
+        // -last without its value is a filter too (the filter rule: test_report_filters).
         Refused{"job_last_flag", {"-job", "12", "-last"}, {"E101", "U80"}},
-        Refused{"job_state", {"-job", "12", "-state", "active"}, {"E101", "U80"}},
-        Refused{"job_sibling", {"-job", "12", "-sibling", "s"}, {"E96", "U80"}},
-        Refused{"sibling_alone", {"-sibling", "s"}, {"E96", "U80"}},
-        Refused{"sibling_with_host", {"-host", "h", "-sibling", "s"}, {"E96", "U80"}},
-        // Check order.
-        Refused{"filter_before_sibling", {"-job", "12", "-sibling", "s", "-me"}, {"E101", "U80"}},
-        Refused{"sibling_before_operand", {"-sibling", "s", "extra"}, {"E96", "U80"}},
-        Refused{"extra_operand", {"-replica", "r", "extra"}, {"Etbs99(extra)", "U80"}},
+        // -uuid reads no value: the word after it is an extra operand.
         Refused{"uuid_then_operand", {"-uuid", "u1"}, {"Etbs99(u1)", "U80"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// Refused by the parser: its own message naming the offending flags, then this
-// routine's usage and nothing else.
-struct ParserRefusal {
-    const char *name;
-    std::vector<std::string> words;
-    std::vector<std::string> named;
-};
-
-class SyncinfoParserRefuses : public testing::TestWithParam<ParserRefusal> {};
-
-TEST_P(SyncinfoParserRefuses, OnlyTheUsageFollows) {
-    const ParserRefusal &c = GetParam();
-    const auto r = run(vx_cmdsyn_syncinfo, c.words);
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_EQ(r.msgs.size(), 2u) << testing::PrintToString(r.msgs);
-    EXPECT_EQ(r.msgs[0].rfind("Efmt:", 0), 0u) << r.msgs[0];
-    for (const std::string &flag : c.named)
-        EXPECT_NE(r.msgs[0].find("\"" + flag + "\""), std::string::npos) << r.msgs[0];
-    EXPECT_EQ(r.msgs[1], "U80");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SyncinfoParserRefuses,
-    testing::Values(ParserRefusal{"job_and_uuid", {"-job", "1", "-uuid"}, {"-job", "-uuid"}},
-                    ParserRefusal{"user_and_me", {"-user", "u", "-me"}, {"-user", "-me"}},
-                    ParserRefusal{"replica_and_host", {"-replica", "r", "-host", "h"}, {"-replica", "-host"}},
-                    ParserRefusal{"filetype_is_shipinfo_only", {"-filetype", "other"}, {"-filetype"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Syncinfo, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_syncinfo, {"-job"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P80"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Syncinfo, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(42);
-    const auto r = run(vx_cmdsyn_syncinfo, {});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 42);
-}
+    vxtest::RowName());
 
 }  // namespace

@@ -9,9 +9,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::numbered;
 using vxtest::run;
 using Words = std::vector<std::string>;
@@ -157,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                             {"comment_kind", "4"}}},
         Accepted{"repeated_evlist_replaces", kExport + Words{"-evlist", "A=1,B=2", "-evlist", "C=", "r1"},
                  kExportSet + kOneReplica + Fields{{"evlist_count", "1"}, {"evlist", "['C=']"}}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Import, SyncreplicaAccepts,
@@ -182,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
             "evlist_and_comment", kImport + Words{"-evlist", "X=1", "-c", "why", "pk"},
             kOneItem +
                 Fields{{"evlist_count", "1"}, {"evlist", "['X=1']"}, {"comment", "'why'"}, {"comment_kind", "5"}}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -225,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"evlist_without_element", {"-evlist", ",,", "-notify"}, {"E87"}},
         Refused{"evlist_entry_without_equals", {"-evlist", "A=1,B", "-notify"}, {"E88"}},
         Refused{"repeated_evlist_tested_again", {"-evlist", "A=1", "-evlist", "B"}, {"E88"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, SyncreplicaRefuses,
@@ -259,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"export_epoch_cache", kExport + Words{"-server_ignore_epoch_row_cache", "r1"}, {"E9"}},
         Refused{"export_out_notify", kExport + Words{"-notify", "n", "r1"}, {"E9"}},
         Refused{"export_out_sclass", kExport + Words{"-sclass", "s", "r1"}, {"E9"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Operands, SyncreplicaRefuses,
@@ -267,39 +269,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"import_receive_then_operand", kImport + Words{"-receive", "r1", "r2"}, {"Etbs99(r1)"}},
                     // Message 14, not 11, when no replica follows.
                     Refused{"export_no_replica", kExport, {"E14"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// Lines the parser refuses: its own message, then the routine's usage and nothing else.
-class SyncreplicaParserRefuses : public testing::TestWithParam<Words> {};
-
-TEST_P(SyncreplicaParserRefuses, OnlyTheUsageFollows) {
-    const auto r = run(vx_cmdsyn_syncreplica, GetParam());
-    EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-    EXPECT_EQ(r.command, "");
-    ASSERT_GE(r.msgs.size(), 2u);
-    EXPECT_EQ(std::vector<std::string>(r.msgs.end() - 2, r.msgs.end()), (std::vector<std::string>{"U144", "U145"}));
-    for (size_t i = 0; i + 2 < r.msgs.size(); ++i)
-        EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << "no message of the routine's own: " << r.msgs[i];
-}
-
-INSTANTIATE_TEST_SUITE_P(Groups, SyncreplicaParserRefuses,
-                         testing::Values(Words{"-export", "-import"}, Words{"-out", "p", "-receive"},
-                                         Words{"-ship", "-fship"}, Words{"-cq", "-nc"}, Words{"-evl", "A=1"}));
-
-TEST(Syncreplica, UsageRequestPrintsBothPartsAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_syncreplica, {"-bogus"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, (std::vector<std::string>{"P144", "C145"}));
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Syncreplica, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(9);
-    const auto r = run(vx_cmdsyn_syncreplica, {"-import", "pk"}, 4);
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 9);
-}
+    vxtest::RowName());
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::texts;
 
@@ -65,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"thirty_three_tags", {"-nmanage", "-vob", joined(k33)}, 1, 1, 0, k33},
                     Accepted{"three_hundred_tags", {"-nmanage", "-vob", joined(k300)}, 1, 1, 0, k300},
                     Accepted{"a_thousand_tags", {"-inquire", "-vob", joined(k1000)}, 0, 0, 0, k1000}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -99,39 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"operand", {"extra", "-inquire", "-all"}, {"Etbs99(extra)", "U143"}},
                     // The extra-operand test comes after both checks.
                     Refused{"operand_and_no_mode", {"-all", "extra"}, {"E132", "U143"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Syncserver, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-nmanage", "-inquire", "-all"},   // group 1
-        {"-nmanage", "-all", "-vob", "t"},  // group 2
-        {"-manage", "-all"},                // named by message 132, in no table
-        {"-nman", "-all"},                  // -nmanage has no shorter form
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_syncserver, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U143");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-    }
-}
-
-TEST(Syncserver, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_syncserver, {"-vob"}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P143"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Syncserver, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(42);
-    const auto r = run(vx_cmdsyn_syncserver, {"-inquire", "-all"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 42);
-}
+    vxtest::RowName());
 
 }  // namespace

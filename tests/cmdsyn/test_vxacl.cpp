@@ -4,9 +4,11 @@
 
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::run;
 using vxtest::str;
 
@@ -47,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"abbreviations", {"-f", "-hos", "h", "-edit"}, "h", 3, nullptr, 1},
                     Accepted{"set_takes_a_flag_word", {"-set", "-get"}, nullptr, 2, "-get", 0},
                     Accepted{"host_twice_keeps_later", {"-host", "a", "-get", "-host", "b"}, "b", 1, nullptr, 0}),
-    [](const auto &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 struct Refused {
     const char *name;
@@ -77,39 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
                     // The extra-operand test comes last.
                     Refused{"operand_and_no_operation", {"extra"}, {"E124", "U123"}},
                     Refused{"operand_and_missing_host", {"extra", "-get", "-host"}, {"E37", "U123"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(Vxacl, ParserRefusalsEndWithTheUsageAlone) {
-    const std::vector<std::vector<std::string>> lines = {
-        {"-get", "-edit"},      // one group
-        {"-set", "p", "-get"},  // one group
-        {"-ed"},                // -edit has no shorter form
-        {"-get", "-long"},
-    };
-    for (const auto &words : lines) {
-        SCOPED_TRACE(testing::PrintToString(words));
-        const auto r = run(vx_cmdsyn_vxacl, words);
-        EXPECT_EQ(r.status, CMD_SYNTAX_ERROR);
-        ASSERT_GE(r.msgs.size(), 2u);
-        EXPECT_EQ(r.msgs.back(), "U123");
-        for (size_t i = 0; i + 1 < r.msgs.size(); ++i) EXPECT_EQ(r.msgs[i].rfind("Efmt:", 0), 0u) << r.msgs[i];
-    }
-}
-
-TEST(Vxacl, UsageRequestPrintsUsageAndReadsNothing) {
-    for (uint32_t flags : {1u, 2u, 3u}) {
-        const auto r = run(vx_cmdsyn_vxacl, {}, flags);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.msgs, std::vector<std::string>{"P123"});
-        EXPECT_EQ(r.command, "");
-    }
-}
-
-TEST(Vxacl, CommandStatusIsPassedThrough) {
-    vxtest::set_command_status(9);
-    const auto r = run(vx_cmdsyn_vxacl, {"-get"});
-    vxtest::set_command_status(0);
-    EXPECT_EQ(r.status, 9);
-}
+    vxtest::RowName());
 
 }  // namespace

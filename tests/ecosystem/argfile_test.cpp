@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "ecosystem/scratch.h"
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 // "{dir}" in a text stands for the test's scratch folder.
 std::string WithDir(std::string text, const std::string &dir) {
@@ -191,8 +194,7 @@ TEST_P(ArgumentFile, ExpandsOrRefuses) {
     EXPECT_EQ(r.err, c.err.empty() ? "" : kErrorPrefix + WithDir(c.err, Path()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, ArgumentFile, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, ArgumentFile, testing::ValuesIn(kCases), vxtest::RowName());
 
 class ArgumentFileAtLarge : public ScratchTest {};
 

@@ -12,10 +12,13 @@
 #include <vector>
 
 #include "ecosystem/scratch.h"
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 // Messages 29 (unrecognized command), 182 (-endrange without -long) and 184 (lspacket's
 // usage) of set 58.
@@ -47,8 +50,8 @@ const Expected kFrench = {
 
 const Expected kBuiltIn = {
     std::string(kErrorPrefix) + UnrecognizedCommand("bogus_word"),
-    kLspacketUsage,
-    std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + kLspacketUsage,
+    LspacketUsage(),
+    std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + LspacketUsage(),
 };
 
 class CatalogTool : public ScratchTest {
@@ -100,8 +103,7 @@ TEST_P(CatalogLocale, ChoosesTheCatalogOfTheLocale) {
     ExpectMessages(env, GetParam().translated ? kFrench : kBuiltIn);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, CatalogLocale, testing::ValuesIn(kLocales),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, CatalogLocale, testing::ValuesIn(kLocales), vxtest::RowName());
 
 TEST_F(CatalogTool, NlspathWithoutLocaleFindsTheCatalog) {
     Install("fixed", kTranslated);
@@ -195,13 +197,13 @@ const ComponentCase kComponentCases[] = {
      Source(62, 3, "Option inconnue : « %s »\\n"),
      {"lspacket", "-zz"},
      std::nullopt,
-     std::string(kErrorPrefix) + "Option inconnue : « -zz »\n" + kLspacketUsage},
+     std::string(kErrorPrefix) + "Option inconnue : « -zz »\n" + LspacketUsage()},
     {"parser_refusal_writing_through_n",
      "zornaks_clp",
      Source(62, 3, "Option inconnue%n : %s\\n"),
      {"lspacket", "-zz"},
      std::nullopt,
-     std::string(kErrorPrefix) + "Unrecognized option \"-zz\"\n" + kLspacketUsage},
+     std::string(kErrorPrefix) + "Unrecognized option \"-zz\"\n" + LspacketUsage()},
     {"syntax_text_translated",
      "zornacmdsyn",
      Source(63, 7, "Pas d'aide pour « %s ».\\n"),
@@ -219,8 +221,7 @@ TEST_P(ComponentCatalog, TranslatesOnlyTextsThatFit) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, ComponentCatalog, testing::ValuesIn(kComponentCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, ComponentCatalog, testing::ValuesIn(kComponentCases), vxtest::RowName());
 
 // ---- The purposes help lists ------------------------------------------------------
 
@@ -250,8 +251,7 @@ TEST_P(PurposeCatalog, HelpListsThePurposeTheCatalogMayGive) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, PurposeCatalog, testing::ValuesIn(kPurposes),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PurposeCatalog, testing::ValuesIn(kPurposes), vxtest::RowName());
 
 // ---- Refused translations, traced ---------------------------------------------------
 
@@ -344,8 +344,7 @@ TEST_P(TracedRefusal, SaysOnceWhyTheBuiltInTextIsPrinted) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, TracedRefusal, testing::ValuesIn(kTraces),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, TracedRefusal, testing::ValuesIn(kTraces), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

@@ -20,10 +20,13 @@
 
 #include "ecosystem/completion_cases.h"
 #include "support/no_processes.h"
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 std::vector<std::string> Lines(const std::string &text) {
     std::vector<std::string> lines;
@@ -164,8 +167,7 @@ TEST_P(ShellCompletion, Fish) {
     EXPECT_EQ(WordsOf(FishCandidates(GetParam().words)), GetParam().offered);
 }
 
-INSTANTIATE_TEST_SUITE_P(Completers, ShellCompletion, testing::ValuesIn(kCompletionCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Completers, ShellCompletion, testing::ValuesIn(kCompletionCases), vxtest::RowName());
 
 // What zsh and fish show beside each command word and each flag: the purpose help lists
 // and the flag's line from its page, as the syntax description carries them.

@@ -24,12 +24,15 @@
 #include "ecosystem/completion_cases.h"
 #include "ecosystem/scratch.h"
 #include "support/no_processes.h"
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 extern char **environ;
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 long long NowMs() {
     timespec ts{};
@@ -257,7 +260,7 @@ struct TypedCompletion {
 const TypedCompletion kCompletions[] = {
     {"command_word_then_flag", {{"lsp\t-lo\tp1\r", LspacketRecordPart("p1", 2, 0)}}},
     {"two_flags_and_an_operand", {{"lspacket -e\t-l\tp2\r", LspacketRecordPart("p2", 2, 1)}}},
-    {"command_word_after_help", {{"help lsp\t\r", "Usage: lspacket [-long [-endrange] | -short] [pname ...]"}}},
+    {"command_word_after_help", {{"help lsp\t\r", LspacketUsage().substr(0, LspacketUsage().find('\n'))}}},
     {"common_start_then_list",
      {{"lse\t", "lsepoch   lsexport"}, {"\x15lspacket p3\r", LspacketRecordPart("p3", 0, 0)}}},
     {"nothing_to_offer_leaves_the_word", {{"lspacket -zz\t\r", "Unrecognized option \"-zz\""}}},
@@ -282,8 +285,7 @@ TEST_P(LineEditingCompletion, TabCompletes) {
     EXPECT_EQ(terminal.Finish(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingCompletion, testing::ValuesIn(kCompletions),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingCompletion, testing::ValuesIn(kCompletions), vxtest::RowName());
 
 // ---- The cases every completer shares ---------------------------------------------
 
@@ -368,8 +370,7 @@ TEST_P(LineEditingCompleter, OffersWhatTheShellsOffer) {
     EXPECT_EQ(offered, c.offered) << terminal.Output();
 }
 
-INSTANTIATE_TEST_SUITE_P(Completers, LineEditingCompleter, testing::ValuesIn(kCompletionCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Completers, LineEditingCompleter, testing::ValuesIn(kCompletionCases), vxtest::RowName());
 
 // Candidates that do not fit on one line are listed in columns, down then across, as
 // shells list them, every line within the terminal's width.
@@ -558,8 +559,7 @@ TEST_P(LineEditingPassword, NeverKeptInTheHistory) {
     EXPECT_EQ(history.find("-pas"), std::string::npos) << history;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingPassword, testing::ValuesIn(kPasswords),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, LineEditingPassword, testing::ValuesIn(kPasswords), vxtest::RowName());
 
 // ---- Ctrl-C at the prompt ---------------------------------------------------------------
 
@@ -591,8 +591,7 @@ TEST_P(PromptInterrupt, DropsTheLineAndPromptsAgain) {
     EXPECT_EQ(Read(".vexar_history").find("dropped"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptInterrupt, testing::ValuesIn(kInterrupts),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptInterrupt, testing::ValuesIn(kInterrupts), vxtest::RowName());
 
 // Before the first prompt one line says how to get the command list and how to leave;
 // with output to a pipe, the greeting and the prompts go to the terminal and the pipe
@@ -616,8 +615,7 @@ TEST_P(PromptGreeting, ComesOnceBeforeTheFirstPromptOnTheTerminalOnly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptGreeting, testing::ValuesIn(kInterrupts),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, PromptGreeting, testing::ValuesIn(kInterrupts), vxtest::RowName());
 
 // ---- The history file ---------------------------------------------------------------
 
@@ -832,8 +830,7 @@ TEST_P(HistoryInMemoryOnly, SaysSoOnceAndKeepsLinesForTheSession) {
     EXPECT_EQ(ModeOf(Path("sub/.vexar_history")), 0u) << "no history where cd went";
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecosystem, HistoryInMemoryOnly, testing::ValuesIn(kInMemory),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Ecosystem, HistoryInMemoryOnly, testing::ValuesIn(kInMemory), vxtest::RowName());
 
 // ---- Plain input ----------------------------------------------------------------------
 

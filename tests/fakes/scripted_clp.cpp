@@ -3,16 +3,50 @@
 #include <cstring>
 #include <memory>
 
+#include "support/harness.h"
+
 namespace vxtest {
 
 clp_parser_t *as_parser(ScriptedParser &script) { return reinterpret_cast<clp_parser_t *>(&script); }
 
-void add_flags(ScriptedParser &script, std::initializer_list<int32_t> codes) {
+void add_flags(ScriptedParser &script, const std::vector<int32_t> &codes) {
     for (int32_t code : codes) script.flags.emplace_back(CLP_OK, code);
 }
 
-void add_args(ScriptedParser &script, std::initializer_list<const char *> texts) {
+void add_args(ScriptedParser &script, const std::vector<const char *> &texts) {
     for (const char *text : texts) script.args.emplace_back(CLP_OK, text);
+}
+
+void add_subargs(ScriptedParser &script, const std::vector<const char *> &texts) {
+    for (const char *text : texts) script.subargs.emplace_back(CLP_OK, text);
+}
+
+Outcome call_in(cmd_syntax_routine_t routine, ScriptedParser &script, stg_area_t *area) {
+    clear_messages();
+    captured() = {};
+    Outcome o;
+    o.status = routine(as_parser(script), area, 0);
+    o.msgs = summary(messages());
+    o.command = captured().command;
+    return o;
+}
+
+stg_area_t *area_with_room(size_t room) {
+    stg_area_t *area = stg_area_create();
+    if (room != kAnyRoom) {
+        stg_alloc(area, 1);  // a cap of 0 would mean no cap at all
+        stg_area_set_limit(area, stg_area_bytes_used(area) + room);
+    }
+    return area;
+}
+
+Outcome call(cmd_syntax_routine_t routine, ScriptedParser &script, size_t room) {
+    struct Releaser {
+        void operator()(stg_area_t *area) const { stg_area_release(area); }
+    };
+    static thread_local std::unique_ptr<stg_area_t, Releaser> last_area;
+    last_area.reset(area_with_room(room));
+    return call_in(routine, script, last_area.get());
 }
 
 namespace {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "libzornaks.h"
+#include "support/captured_output.h"
 
 namespace {
 
@@ -19,21 +20,8 @@ const char *const kTexts[] = {
 };
 const msg_table_t kTable = {"test_bin", "test", 7, 5, kTexts, nullptr};
 
-struct Output {
-    std::string out;
-    std::string err;
-};
-
-template <class F>
-Output capture(F print) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    print();
-    Output output;
-    output.out = testing::internal::GetCapturedStdout();
-    output.err = testing::internal::GetCapturedStderr();
-    return output;
-}
+using vxtest::capture_output;
+using vxtest::Output;
 
 class Imsg : public testing::Test {
   protected:
@@ -50,7 +38,7 @@ TEST_F(Imsg, PlainSeveritiesGoToStdoutAllOthersToStderr) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.severity);
         int rc = -1;
-        const Output o = capture([&] { rc = imsg_print(c.severity, &kTable, 0); });
+        const Output o = capture_output([&] { rc = imsg_print(c.severity, &kTable, 0); });
         EXPECT_EQ(rc, 0);
         EXPECT_EQ(o.out, c.to_stdout ? kTexts[0] : "");
         EXPECT_EQ(o.err, c.to_stdout ? "" : kTexts[0]);
@@ -74,17 +62,17 @@ TEST_F(Imsg, ErrorPrefixStandsOnlyBeforeTheFirstLineOfErrors) {
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.program ? c.program : "(null)") + " severity " + std::to_string(c.severity));
         imsg_set_program_name(c.program);
-        const Output o = capture([&] { imsg_print(c.severity, &kTable, 2); });
+        const Output o = capture_output([&] { imsg_print(c.severity, &kTable, 2); });
         EXPECT_EQ(o.out + o.err, c.expected);
     }
 }
 
 TEST_F(Imsg, CallerTextsAreArgumentsNeverFormats) {
     const char *hostile = "%s%n%x%%";
-    const Output catalog = capture([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, hostile); });
+    const Output catalog = capture_output([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, hostile); });
     EXPECT_EQ(catalog.err, "Unknown thing \"%s%n%x%%\"\n");
-    const Output format =
-        capture([&] { imsg_print(IMSG_SEV_USAGE, "internal error: Unrecognized option \"%s\"\n", -1, hostile); });
+    const Output format = capture_output(
+        [&] { imsg_print(IMSG_SEV_USAGE, "internal error: Unrecognized option \"%s\"\n", -1, hostile); });
     EXPECT_EQ(format.err, "internal error: Unrecognized option \"%s%n%x%%\"\n");
 }
 
@@ -124,12 +112,13 @@ TEST_F(Imsg, ControlCharactersOfArgumentsAreShownEscaped) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
-        const Output catalog = capture([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, c.word.c_str()); });
+        const Output catalog = capture_output([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, c.word.c_str()); });
         EXPECT_EQ(catalog.err, "Unknown thing \"" + c.shown + "\"\n");
-        const Output plain = capture([&] { imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, c.word.c_str()); });
+        const Output plain =
+            capture_output([&] { imsg_print(IMSG_SEV_PLAIN, "%s\n", IMSG_FORMAT_INDEX, c.word.c_str()); });
         EXPECT_EQ(plain.out, c.shown + "\n");
     }
-    const Output other = capture([] {
+    const Output other = capture_output([] {
         imsg_print(IMSG_SEV_PLAIN, "[%c][%-4s][%.2s][%3d][%*s][%lu][%%]\n", IMSG_FORMAT_INDEX, '\x1b', "\x07", "ab\x1b",
                    -5, 3, "x", 42ul);
     });
@@ -145,29 +134,29 @@ TEST_F(Imsg, MissingMessagesReportAnInternalErrorNamingTheIndex) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.index);
         int rc = 0;
-        const Output o = capture([&] { rc = imsg_print(IMSG_SEV_PLAIN, c.table, c.index); });
+        const Output o = capture_output([&] { rc = imsg_print(IMSG_SEV_PLAIN, c.table, c.index); });
         EXPECT_NE(rc, 0);
         EXPECT_EQ(o.out, "");
         EXPECT_NE(o.err.find("internal error"), std::string::npos) << o.err;
         EXPECT_NE(o.err.find(std::to_string(c.index)), std::string::npos) << o.err;
     }
-    EXPECT_NE(capture([] { EXPECT_NE(imsg_print(IMSG_SEV_ERROR, nullptr, IMSG_FORMAT_INDEX), 0); }).err, "");
+    EXPECT_NE(capture_output([] { EXPECT_NE(imsg_print(IMSG_SEV_ERROR, nullptr, IMSG_FORMAT_INDEX), 0); }).err, "");
 }
 
 TEST_F(Imsg, SharedMessagesPrintTheirTextAsItStands) {
     imsg_set_program_name("vexar");
-    Output o = capture([] { EXPECT_EQ(imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &kTable, 3), 0); });
+    Output o = capture_output([] { EXPECT_EQ(imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &kTable, 3), 0); });
     EXPECT_EQ(o.err, "vexar: Error: 100% sure\n");
-    o = capture([] { EXPECT_EQ(imsg_print_shared(IMSG_SEV_PLAIN, "vx_cmdsyn", &kTable, 0), 0); });
+    o = capture_output([] { EXPECT_EQ(imsg_print_shared(IMSG_SEV_PLAIN, "vx_cmdsyn", &kTable, 0), 0); });
     EXPECT_EQ(o.out, kTexts[0]);
-    o = capture([] { EXPECT_NE(imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &kTable, 9), 0); });
+    o = capture_output([] { EXPECT_NE(imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &kTable, 9), 0); });
     EXPECT_NE(o.err.find("9"), std::string::npos);
 }
 
 TEST_F(Imsg, LongMessagesArePrintedWhole) {
     imsg_set_program_name("vexar");
     const std::string word(100 * 1024, 'w');
-    const Output o = capture([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, word.c_str()); });
+    const Output o = capture_output([&] { imsg_print(IMSG_SEV_ERROR, &kTable, 1, word.c_str()); });
     EXPECT_EQ(o.err, "vexar: Error: Unknown thing \"" + word + "\"\n");
 }
 
@@ -191,7 +180,7 @@ TEST_F(Imsg, LinesOfConcurrentThreadsDoNotInterleave) {
     imsg_set_program_name("vexar");
     constexpr int kThreads = 4;
     constexpr int kLines = 200;
-    const Output o = capture([] {
+    const Output o = capture_output([] {
         std::vector<std::thread> threads;
         for (int t = 0; t < kThreads; ++t)
             threads.emplace_back([t] {

@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
+
 namespace {
+
+using vxtest::operator<<;
 
 struct FoldersCase {
     const char *label;
@@ -35,8 +39,7 @@ class LocaleFolders : public testing::TestWithParam<FoldersCase> {};
 
 TEST_P(LocaleFolders, ClosestFirst) { EXPECT_EQ(vx_catalog::locale_folders(GetParam().locale), GetParam().folders); }
 
-INSTANTIATE_TEST_SUITE_P(CatalogFile, LocaleFolders, testing::ValuesIn(kFolders),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(CatalogFile, LocaleFolders, testing::ValuesIn(kFolders), vxtest::RowName());
 
 TEST(CatalogFile, PathsLieUnderTheProgramsLocaleFolder) {
     EXPECT_EQ(vx_catalog::installed_paths("/opt/vexar/bin/", "../share/locale", "fr_FR.utf8", "vexar_bin"),

@@ -19,29 +19,20 @@
 #include "libzornavx_cmdsyn.h"
 #include "msg/vx_cmdsyn_msg.h"
 #include "nls/scratch_catalog.h"
+#include "support/captured_output.h"
+#include "support/param_names.h"
 
 namespace {
+
+using vxtest::operator<<;
 
 namespace fs = std::filesystem;
 
 using vxtest::compile_catalog;
 using vxtest::scratch;
 
-struct Output {
-    std::string out;
-    std::string err;
-};
-
-template <class F>
-Output capture(F print) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    print();
-    Output output;
-    output.out = testing::internal::GetCapturedStdout();
-    output.err = testing::internal::GetCapturedStderr();
-    return output;
-}
+using vxtest::capture_output;
+using vxtest::Output;
 
 // ---- The English catalog ----------------------------------------------------------
 
@@ -68,8 +59,8 @@ TEST(EnglishCatalog, PrintsWhatTheBuiltInTablePrints) {
     for (int index : {MSG_UNRECOGNIZED_COMMAND, MSG_INVALID_REPLICA_SPEC, MSG_PATH_NOT_ABSOLUTE, MSG_USAGE_LSPACKET}) {
         SCOPED_TRACE(index);
         const Output built_in =
-            capture([&] { imsg_print(IMSG_SEV_PLAIN, _vx_cmdsyn_vexar_msg_table_adr(), index, "w"); });
-        const Output from_catalog = capture([&] { imsg_print(IMSG_SEV_PLAIN, &through_catalog, index, "w"); });
+            capture_output([&] { imsg_print(IMSG_SEV_PLAIN, _vx_cmdsyn_vexar_msg_table_adr(), index, "w"); });
+        const Output from_catalog = capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &through_catalog, index, "w"); });
         EXPECT_EQ(from_catalog.out, built_in.out);
         EXPECT_FALSE(built_in.out.empty());
     }
@@ -124,10 +115,10 @@ const TranslationCase kTranslations[] = {
 // for "%s then %d", (42) for a number alone, else ("A", "B").
 Output print_case(const msg_table_t &table, const std::string &built_in) {
     if (built_in.find("%s then %d") != std::string::npos)
-        return capture([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1, "A", 42); });
+        return capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1, "A", 42); });
     if (built_in.find("%d") != std::string::npos || built_in.find("%u") != std::string::npos)
-        return capture([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1, 42); });
-    return capture([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1, "A", "B"); });
+        return capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1, 42); });
+    return capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1, "A", "B"); });
 }
 
 class Translation : public testing::TestWithParam<TranslationCase> {};
@@ -146,8 +137,7 @@ TEST_P(Translation, ReplacesOnlyWithTheSameArguments) {
     EXPECT_EQ(printed.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Nls, Translation, testing::ValuesIn(kTranslations),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Nls, Translation, testing::ValuesIn(kTranslations), vxtest::RowName());
 
 // ---- Looking up -----------------------------------------------------------------
 
@@ -163,8 +153,8 @@ TEST_F(CatalogLookup, ByExternalNumberAndSetNotByIndex) {
     const char *texts[] = {"first\n", "second\n"};
     const uint16_t numbers[] = {3, 7};
     const msg_table_t table = {path.c_str(), "test", 58, 2, texts, numbers};
-    EXPECT_EQ(capture([&] { imsg_print(IMSG_SEV_PLAIN, &table, 0); }).out, "number three\n");
-    EXPECT_EQ(capture([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1); }).out, "second\n")
+    EXPECT_EQ(capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &table, 0); }).out, "number three\n");
+    EXPECT_EQ(capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &table, 1); }).out, "second\n")
         << "number 7 of another set is not this table's";
 }
 
@@ -174,12 +164,12 @@ TEST_F(CatalogLookup, TranslatedTextKeepsSeverityStreamAndPrefix) {
     const uint16_t numbers[] = {1};
     const msg_table_t table = {path.c_str(), "test", 58, 1, texts, numbers};
     imsg_set_program_name("vexar");
-    const Output error = capture([&] { imsg_print(IMSG_SEV_ERROR, &table, 0, "x"); });
+    const Output error = capture_output([&] { imsg_print(IMSG_SEV_ERROR, &table, 0, "x"); });
     EXPECT_EQ(error.out, "");
     EXPECT_EQ(error.err, "vexar: Error: Inconnu : x\nligne deux\n");
-    const Output usage = capture([&] { imsg_print(IMSG_SEV_USAGE, &table, 0, "x"); });
+    const Output usage = capture_output([&] { imsg_print(IMSG_SEV_USAGE, &table, 0, "x"); });
     EXPECT_EQ(usage.err, "Inconnu : x\nligne deux\n") << "no prefix outside errors";
-    const Output plain = capture([&] { imsg_print(IMSG_SEV_PLAIN, &table, 0, "x"); });
+    const Output plain = capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &table, 0, "x"); });
     EXPECT_EQ(plain.out, "Inconnu : x\nligne deux\n");
 }
 
@@ -190,8 +180,9 @@ TEST_F(CatalogLookup, SharedMessagesAreTranslatedButNeverFormatted) {
     const char *texts[] = {"Out of memory.\n", "Not in use.\n"};
     const uint16_t numbers[] = {1, 2};
     const msg_table_t table = {path.c_str(), "tbs", 12, 2, texts, numbers};
-    EXPECT_EQ(capture([&] { imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &table, 0); }).err, "Plus de memoire.\n");
-    EXPECT_EQ(capture([&] { imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &table, 1); }).err, "Not in use.\n");
+    EXPECT_EQ(capture_output([&] { imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &table, 0); }).err,
+              "Plus de memoire.\n");
+    EXPECT_EQ(capture_output([&] { imsg_print_shared(IMSG_SEV_ERROR, "vx_cmdsyn", &table, 1); }).err, "Not in use.\n");
 }
 
 TEST_F(CatalogLookup, WithoutCatalogTheBuiltInTextIsPrinted) {
@@ -202,7 +193,7 @@ TEST_F(CatalogLookup, WithoutCatalogTheBuiltInTextIsPrinted) {
                                      msg_table_t{"vx_no_such_catalog", "test", 58, 1, texts, numbers},
                                      msg_table_t{nullptr, "test", 58, 1, texts, numbers},
                                      msg_table_t{missing.c_str(), "test", 58, 1, texts, nullptr}}) {
-        EXPECT_EQ(capture([&] { imsg_print(IMSG_SEV_PLAIN, &table, 0, "x"); }).out, "Unknown: x\n");
+        EXPECT_EQ(capture_output([&] { imsg_print(IMSG_SEV_PLAIN, &table, 0, "x"); }).out, "Unknown: x\n");
     }
 }
 
@@ -214,7 +205,7 @@ TEST_F(CatalogLookup, ThreadsShareOneOpenCatalog) {
     const msg_table_t table = {path.c_str(), "test", 58, 1, texts, numbers};
     constexpr int kThreads = 8;
     constexpr int kEach = 200;
-    const Output o = capture([&] {
+    const Output o = capture_output([&] {
         std::vector<std::thread> threads;
         for (int t = 0; t < kThreads; ++t)
             threads.emplace_back([&table, t] {

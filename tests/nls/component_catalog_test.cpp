@@ -13,8 +13,11 @@
 #include "dispatch/vexar_messages.h"
 #include "ks_texts.h"
 #include "libzornaks.h"
+#include "support/param_names.h"
 
 namespace {
+
+using vxtest::operator<<;
 
 struct ComponentCatalog {
     const char *label;
@@ -59,7 +62,6 @@ TEST_P(ComponentCatalogs, EnglishCatalogHoldsEveryTextOfTheTableByItsNumber) {
     catclose(catalog);
 }
 
-INSTANTIATE_TEST_SUITE_P(Nls, ComponentCatalogs, testing::ValuesIn(kComponents),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Nls, ComponentCatalogs, testing::ValuesIn(kComponents), vxtest::RowName());
 
 }  // namespace

@@ -13,9 +13,11 @@
 #include "cmdsyn_help_root.h"
 #include "libzornacmdsyn.h"
 #include "standin_support.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using standin::capture;
 using standin::CwdGuard;
 using standin::EnvGuard;
@@ -109,7 +111,8 @@ TEST_P(HelpWordTest, CallsTheRoutineForItsUsage) {
 
 INSTANTIATE_TEST_SUITE_P(Words, HelpWordTest,
                          testing::Values(HelpCase{"lspacket", 21}, HelpCase{"mkrep", 9}, HelpCase{"exit", 2},
-                                         HelpCase{"!", 5}, HelpCase{"h", 0}, HelpCase{"apropos", 24}));
+                                         HelpCase{"!", 5}, HelpCase{"h", 0}, HelpCase{"apropos", 24}),
+                         vxtest::RowName());
 
 TEST_F(SharedSyntaxTest, HelpRefusesAnUnknownWord) {
     const Output output = help({"lspack"});
@@ -346,8 +349,7 @@ TEST_P(WordCommandTest, NoWordsIsAnEmptyList) {
     EXPECT_EQ(record["words"], nlohmann::json::array());
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, WordCommandTest, testing::ValuesIn(kWordCommands),
-                         [](const testing::TestParamInfo<GenericCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Commands, WordCommandTest, testing::ValuesIn(kWordCommands), vxtest::RowName());
 
 // Every generic routine answers either usage bit with a usage line and does nothing.
 class GenericUsageTest : public testing::TestWithParam<GenericCase> {};
@@ -368,7 +370,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, GenericUsageTest,
                                          GenericCase{"pwd", cmdsyn_pwd}, kWordCommands[0], kWordCommands[1],
                                          kWordCommands[2], kWordCommands[3], kWordCommands[4], kWordCommands[5],
                                          kWordCommands[6], kWordCommands[7], kWordCommands[8]),
-                         [](const testing::TestParamInfo<GenericCase> &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 // The quit flag is process-wide and never cleared, so one test follows it through.
 TEST(QuitTest, AUsageRequestDoesNotQuitButQuitDoes) {

@@ -7,8 +7,11 @@
 #include "libzornashp.h"
 #include "libzornavx_cmd.h"
 #include "libzornavxinfobase.h"
+#include "support/param_names.h"
 
 namespace {
+
+using vxtest::operator<<;
 
 constexpr int32_t kUntouched = -7;
 
@@ -50,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SizeTest,
                                          SizeCase{"1kb", false, 0}, SizeCase{"k", false, 0}, SizeCase{"1t", false, 0},
                                          SizeCase{"1kk", false, 0}, SizeCase{" 1", false, 0}, SizeCase{"1 ", false, 0},
                                          SizeCase{"1 k", false, 0}, SizeCase{"1.5k", false, 0},
-                                         SizeCase{"0x10", false, 0}, SizeCase{"bogus", false, 0}));
+                                         SizeCase{"0x10", false, 0}, SizeCase{"bogus", false, 0}),
+                         vxtest::RowName());
 
 TEST(SizeNullTest, RefusesMissingText) {
     int32_t size = kUntouched;
@@ -83,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(FileTypes, FileTypeTest,
                                          KeywordCase{"shord", 1002, kUntouched}, KeywordCase{"Other", 1002, kUntouched},
                                          KeywordCase{"others", 1002, kUntouched}, KeywordCase{"", 1002, kUntouched},
                                          KeywordCase{" other", 1002, kUntouched},
-                                         KeywordCase{nullptr, 1002, kUntouched}));
+                                         KeywordCase{nullptr, 1002, kUntouched}),
+                         vxtest::RowName());
 
 class ScanDirectionTest : public testing::TestWithParam<KeywordCase> {};
 
@@ -100,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(ScanDirections, ScanDirectionTest,
                                          KeywordCase{"forw", 1002, kUntouched},
                                          KeywordCase{"Backward", 1002, kUntouched},
                                          KeywordCase{"backwards", 1002, kUntouched}, KeywordCase{"", 1002, kUntouched},
-                                         KeywordCase{nullptr, 1002, kUntouched}));
+                                         KeywordCase{nullptr, 1002, kUntouched}),
+                         vxtest::RowName());
 
 }  // namespace

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "libzornacmdsyn.h"
+#include "support/param_names.h"
 
 namespace {
+
+using vxtest::operator<<;
 
 constexpr cmd_keyword_t kKeywords[] = {
     {"h[elp]", 0, 0},
@@ -45,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Words, KeywordTest,
                              WordCase{"rmrep", -1},
                              // "sync" abbreviates syncreplica; syncserver is reached by its full name only.
                              WordCase{"sync", 11}, WordCase{"syncr", 11}, WordCase{"syncs", -1},
-                             WordCase{"syncserver", 36}, WordCase{"", -1}, WordCase{nullptr, -1}));
+                             WordCase{"syncserver", 36}, WordCase{"", -1}, WordCase{nullptr, -1}),
+                         vxtest::RowName());
 
 TEST(KeywordTableTest, NoTableMatchesNothing) { EXPECT_EQ(cmdsyn_find_keyword(nullptr, "help"), -1); }
 

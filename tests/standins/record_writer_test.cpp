@@ -9,9 +9,11 @@
 
 #include "libzornavx_cmd.h"
 #include "standin_support.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using nlohmann::ordered_json;
 using standin::capture;
 using standin::EnvGuard;
@@ -127,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"EncodedSurrogate", "\xed\xa0\x80", R"("\udced\udca0\udc80")"},
         TextCase{"PastLastCodePoint", "\xf4\x90\x80\x80", R"("\udcf4\udc90\udc80\udc80")"},
         TextCase{"LatinOneLookalike", "\xc3\xa9\xe9", "\"\xc3\xa9\\udce9\""}),
-    [](const testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // Every byte value, alone and around a multi-byte character, reads back as it was.
 TEST(RecordWriter, EveryByteReadsBack) {
@@ -164,6 +166,8 @@ struct StatusCase {
     int32_t status;
     bool malformed;  // reported and ignored
 };
+std::string case_name(const StatusCase &c) { return c.value ? vxtest::spelled(*c.value) : "unset"; }
+void PrintTo(const StatusCase &c, std::ostream *os) { *os << case_name(c); }
 
 class CommandStatusTest : public testing::TestWithParam<StatusCase> {};
 
@@ -187,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Statuses, CommandStatusTest,
                                          StatusCase{"2147483647", INT32_MAX, false}, StatusCase{"", 0, false},
                                          StatusCase{"2147483648", 0, true}, StatusCase{"abc", 0, true},
                                          StatusCase{"5x", 0, true}, StatusCase{" 5", 0, true},
-                                         StatusCase{"-", 0, true}));
+                                         StatusCase{"-", 0, true}),
+                         [](const auto &info) { return case_name(info.param); });
 
 // A malformed value is reported once, not at every command; another one is reported again.
 TEST(CommandStatus, MalformedValueReportedOnce) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "libzornaks.h"
+#include "support/captured_output.h"
 
 namespace standin {
 
@@ -92,13 +93,9 @@ struct Output {
 
 template <class Call>
 Output capture(Call call) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int32_t status = call();
-    Output output{status, "", ""};
-    output.out = testing::internal::GetCapturedStdout();
-    output.err = testing::internal::GetCapturedStderr();
-    return output;
+    int32_t status = 0;
+    const vxtest::Output printed = vxtest::capture_output([&] { status = call(); });
+    return {status, printed.out, printed.err};
 }
 
 }  // namespace standin

@@ -9,9 +9,11 @@
 
 #include "libzornatbs.h"
 #include "standin_support.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using standin::EnvGuard;
 
 int count_of(const std::string &text, const std::string &part) {
@@ -96,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ScriptCase{"FromEnvironment", "/srv/tools", "vexiapropos", "/srv/tools/vexiapropos"},
                     ScriptCase{"TrailingSlashes", "/srv/tools//", "x", "/srv/tools/x"},
                     ScriptCase{"Root", "/", "x", "/x"}, ScriptCase{"NoName", "/srv", nullptr, "/srv/"}),
-    [](const testing::TestParamInfo<ScriptCase> &info) { return std::string(info.param.name); });
+    vxtest::RowName());
 
 // A path that does not fit the buffer is never cut (a shorter path names another
 // program): the buffer is left empty, nothing is written past it, and NULL says so.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "libzornaks.h"
+#include "support/param_names.h"
 
 namespace {
 
@@ -88,8 +89,7 @@ TEST_P(DescribingCapture, KeepsTheTableAndRefusesIt) {
     EXPECT_EQ(parser.read_after_flag(), std::nullopt) << "a capture hands out no flag";
 }
 
-INSTANTIATE_TEST_SUITE_P(Describe, DescribingCapture, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Describe, DescribingCapture, testing::ValuesIn(kCases), vxtest::RowName());
 
 TEST(DescribingParser, CaptureHasNoWordsAndNoTableInForce) {
     const DescribingParser parser = DescribingParser::capture();
@@ -139,8 +139,7 @@ TEST_P(DescribingMalformed, IsRefusedAndNotKept) {
     EXPECT_TRUE(parser.installed().empty()) << "neither this table nor the one before";
 }
 
-INSTANTIATE_TEST_SUITE_P(Describe, DescribingMalformed, testing::ValuesIn(kMalformed),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Describe, DescribingMalformed, testing::ValuesIn(kMalformed), vxtest::RowName());
 
 // ---- Probing --------------------------------------------------------------------------
 
@@ -212,8 +211,7 @@ TEST_P(DescribingProbe, HandsOutTheFlagNotesTheReadAndStopsTheRoutine) {
     EXPECT_EQ(std::string(name), Names(parser)[static_cast<size_t>(GetParam().flag)]) << "named in full";
 }
 
-INSTANTIATE_TEST_SUITE_P(Describe, DescribingProbe, testing::ValuesIn(kProbes),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Describe, DescribingProbe, testing::ValuesIn(kProbes), vxtest::RowName());
 
 TEST(DescribingParser, ProbePastTheLastFlagRefusesTheTableAsCaptureDoes) {
     const DescribingParser parser = DescribingParser::probe(4);

@@ -16,9 +16,11 @@
 #include "dispatch/vexar_syntax.h"
 #include "libzornavx_cmdsyn.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxdescribe::CommandDescription;
 using vxdescribe::FlagDescription;
 using vxdescribe::Value;
@@ -229,8 +231,7 @@ TEST_P(SyntaxCommandFacts, CommandIsNamedAsItsRowsSay) {
     EXPECT_EQ(!command->flags.empty(), fact.has_flags);
 }
 
-INSTANTIATE_TEST_SUITE_P(Syntax, SyntaxCommandFacts, testing::ValuesIn(kCommandFacts),
-                         [](const auto &info) { return std::string(info.param.word); });
+INSTANTIATE_TEST_SUITE_P(Syntax, SyntaxCommandFacts, testing::ValuesIn(kCommandFacts), vxtest::RowName());
 
 // A usage request prints the whole text: both parts where there are two, and the
 // generic commands' own texts, which are never run for anything else.
@@ -290,8 +291,7 @@ TEST_P(UsageValues, ReadFromTheUsageText) {
     EXPECT_EQ(facts.words, c.words);
 }
 
-INSTANTIATE_TEST_SUITE_P(Syntax, UsageValues, testing::ValuesIn(kValueCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Syntax, UsageValues, testing::ValuesIn(kValueCases), vxtest::RowName());
 
 // ---- The JSON form --------------------------------------------------------------------
 

@@ -15,11 +15,13 @@
 
 #include "record_writer.h"
 #include "robust/command_lines.h"
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
 
+using vxtest::operator<<;
 using vxrobust::CountOf;
 using vxrobust::ReplaceAll;
 using Words = std::vector<std::string>;
@@ -110,8 +112,7 @@ TEST_P(ToolHostileValue, PrintsAsAnOrdinaryWordDoes) {
     EXPECT_GT(runs, 50);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ToolHostileValue, testing::ValuesIn(vxrobust::HostileTexts()),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, ToolHostileValue, testing::ValuesIn(vxrobust::HostileTexts()), vxtest::RowName());
 
 // ---- Flag names --------------------------------------------------------------------
 
@@ -221,8 +222,7 @@ TEST_P(ToolHostileExact, EndsAsExpected) {
     ExpectBounded(r, InputBytes(c.args));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ToolHostileExact, testing::ValuesIn(kExact),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Cases, ToolHostileExact, testing::ValuesIn(kExact), vxtest::RowName());
 
 // ---- Terminal control sequences in words --------------------------------------------------
 
@@ -269,8 +269,7 @@ TEST_P(ToolTerminalEscapes, WordsInMessagesAreEscaped) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ToolTerminalEscapes, testing::ValuesIn(kEscapes),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Cases, ToolTerminalEscapes, testing::ValuesIn(kEscapes), vxtest::RowName());
 
 // ---- Big words and many words -----------------------------------------------------------
 
@@ -294,7 +293,7 @@ TEST(ToolHostileSize, WordOf100KiBOnTheCommandLine) {
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(CountOf(r.err, word), 1);
-        EXPECT_EQ(CountOf(r.err, kLspacketUsage), 1);
+        EXPECT_EQ(CountOf(r.err, LspacketUsage()), 1);
     }
 }
 

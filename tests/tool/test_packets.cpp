@@ -6,25 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
 
-const std::string kDumpoplogUsage =
-    "Usage: dumpoplog [-short | -long] [-name] [-invob vob-selector] [-vreplica replica]\n"
-    "                 [ oplog-ent-order-num ...\n"
-    "                 | [-from oplog-ent-order-num] [-to oplog-ent-order-num]\n"
-    "                 ] [-since date-time] [-reverse]\n";
-const std::string kLsexportUsage = "Usage: lsexport [-since date-time] replica-selector ...\n";
-const std::string kRecoverpacketUsage =
-    "Usage: recoverpacket [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "               [-since date-time] replica-selector ...\n";
-const std::string kLsepochUsage = "Usage: lsepoch [ -invob vob-selector | [ -actual ] replica-selector ...]\n";
-const std::string kChepochUsage =
-    "Usage: chepoch [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "             { [-force] replica-selector [replica-selector=value ...]\n"
-    "             | -actual [-raise_only] sibling-replica-selector ...}\n";
+using vxtest::operator<<;
+
+const std::string kDumpoplogUsage = CatalogText(MSG_USAGE_DUMPOPLOG);
+const std::string kLsexportUsage = CatalogText(MSG_USAGE_LSEXPORT);
+const std::string kRecoverpacketUsage = CatalogText(MSG_USAGE_RECOVERPACKET);
+const std::string kLsepochUsage = CatalogText(MSG_USAGE_LSEPOCH);
+const std::string kChepochUsage = CatalogText(MSG_USAGE_CHEPOCH);
 
 // ---- Accepted command lines: one record, nothing else -----------------------------
 
@@ -80,8 +74,7 @@ TEST_P(PacketsAccepted, PrintsExactlyItsRecord) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, PacketsAccepted, testing::ValuesIn(kAccepted),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, PacketsAccepted, testing::ValuesIn(kAccepted), vxtest::RowName());
 
 // ---- Refused command lines: exit 2, no record, messages then the usage once ---------
 
@@ -120,33 +113,7 @@ class PacketsRefused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(PacketsRefused, PrintsNoRecordAndExits2) { ExpectRefused(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Tool, PacketsRefused, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.label); });
-
-// ---- Usage on request and status pass-through ------------------------------------
-
-TEST(PacketsTool, HelpPrintsEachUsage) {
-    const struct {
-        const char *word;
-        const std::string &usage;
-    } cases[] = {{"dumpoplog", kDumpoplogUsage},
-                 {"lsexport", kLsexportUsage},
-                 {"recoverpacket", kRecoverpacketUsage},
-                 {"lsepoch", kLsepochUsage},
-                 {"chepoch", kChepochUsage}};
-    for (const auto &c : cases) {
-        const ProcessResult r = RunVexar({"help", c.word});
-        EXPECT_EQ(r.status, 0) << c.word;
-        EXPECT_EQ(r.out, c.usage);
-        EXPECT_EQ(r.err, "") << c.word;
-    }
-}
-
-TEST(PacketsTool, CommandStatusBecomesExit1) {
-    const ProcessResult r = RunVexar({"chepoch", "r1", "a=1"}, std::nullopt, {{"VX_CMD_STATUS", "7"}});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Occurrences(r.out, "\"command\":\"chepoch\""), 1) << r.out;
-}
+INSTANTIATE_TEST_SUITE_P(Tool, PacketsRefused, testing::ValuesIn(kRefused), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

@@ -10,62 +10,20 @@
 #include <utility>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
 
-const std::string kMkreplicaUsage =
-    "Usage: mkreplica -export -workdir temp-dir-pname [-maxsize size]\n"
-    "                 [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                 { {-ship | -fship} [-sclass storage-class]\n"
-    "                   [-pexpire date-time] [-notify email-addr]\n"
-    "                 | -out packet-file-pname\n"
-    "                 } hostname:replica-selector ...\n"
-    "       mkreplica -import -workdir temp-dir-pname -tag vob-tag\n"
-    "                 { -vob vob-storage-pname\n"
-    "                    [-host hostname -hpath host-stg-pname -gpath global-stg-pname]\n"
-    "                 | -stgloc {stgloc-name | -auto}\n"
-    "                 }\n"
-    "                 {-preserve | -perms_preserve [-nprompt] | -npreserve}\n"
-    "                 [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                 [-tcomment tag-comment] [-nremote_admin]\n"
-    "                 [-region region-name] [-options mount-options]\n"
-    "                 [-public [-password tag-registry-password]] [-ignoreprot]\n"
-    "                 [-pooltalk] [-vreplica replica-name]\n"
-    "                 packet-file-pname [search-dir-pname ...]\n";
-const std::string kSyncreplicaUsage =
-    "Usage: syncreplica -export [-maxsize size [-limit num_packets]]\n"
-    "                   [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                   [-compress] [-endrange] \n"
-    "                   [-oprange replica-selector=[oplog-start][:oplog-end][,...]]\n"
-    "                   {{-ship | -fship} [-sclass storage-class]\n"
-    "                   [-pexpire date-time] [-notify email-addr]\n"
-    "                   |-out packet-file-pname}\n"
-    "                   replica-selector ...\n"
-    "       syncreplica -import [-invob vob-selector]\n"
-    "                   [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                   {-receive [-sclass storage-class]\n"
-    "                   | {packet-file-pname | staging-area-pname} ...}\n"
-    "       syncreplica -import -diagnose {-receive [-sclass storage-class]\n"
-    "                  {packet-file-pname | staging-area-pname} ...}\n";
-const std::string kChreplicaUsage =
-    "Usage: chreplica [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                 [-host hostname] [-preserve | -perms_preserve | -npreserve]\n"
-    "                 [-isconnected | -nconnected] [-inreplica replica-name] replica-selector\n";
-const std::string kRmreplicaUsage =
-    "Usage: rmreplica [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                 replica-selector\n";
-const std::string kRestorereplicaUsage =
-    "Usage: restorereplica [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                      [-force] [-override]\n"
-    "                    [ -invob vob-selector\n"
-    "                    | [-replace] replica-selector ...\n"
-    "                    ]\n";
-const std::string kMkrptypeUsage =
-    "Usage: mkrptype [-replace] [-supertype replica-type-selector]\n"
-    "                [-c comment | -cfile pname | -cq | -cqe | -nc]\n"
-    "                [-filter filter-file-pname] replica-type-selector\n";
+using vxtest::operator<<;
+
+const std::string kMkreplicaUsage = CatalogText(MSG_USAGE_MKREPLICA);
+const std::string kSyncreplicaUsage = CatalogText({MSG_USAGE_SYNCREPLICA, MSG_USAGE_SYNCREPLICA_DIAGNOSE});
+const std::string kChreplicaUsage = CatalogText(MSG_USAGE_CHREPLICA);
+const std::string kRmreplicaUsage = CatalogText(MSG_USAGE_RMREPLICA);
+const std::string kRestorereplicaUsage = CatalogText(MSG_USAGE_RESTOREREPLICA);
+const std::string kMkrptypeUsage = CatalogText(MSG_USAGE_MKRPTYPE);
 
 // ---- Records: every field with its default, in record order -------------------------
 
@@ -227,8 +185,7 @@ TEST_P(ReplicaAccepted, PrintsExactlyItsRecord) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, ReplicaAccepted, testing::ValuesIn(kAccepted),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, ReplicaAccepted, testing::ValuesIn(kAccepted), vxtest::RowName());
 
 TEST(ReplicaTool, PasswordNeverAppearsAsTyped) {
     const ProcessResult r = RunVexar({"mkreplica", "-import", "-workdir", "w", "-tag", "/t", "-vob", "v", "-preserve",
@@ -342,31 +299,7 @@ class ReplicaRefused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(ReplicaRefused, PrintsNoRecordAndExits2) { ExpectRefused(GetParam()); }
 
-INSTANTIATE_TEST_SUITE_P(Tool, ReplicaRefused, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.label); });
-
-// ---- Usage on request and status pass-through ------------------------------------
-
-TEST(ReplicaTool, HelpPrintsEachUsage) {
-    const struct {
-        const char *word;
-        const std::string &usage;
-    } cases[] = {{"mkreplica", kMkreplicaUsage},           {"syncreplica", kSyncreplicaUsage},
-                 {"chreplica", kChreplicaUsage},           {"rmreplica", kRmreplicaUsage},
-                 {"restorereplica", kRestorereplicaUsage}, {"mkrptype", kMkrptypeUsage}};
-    for (const auto &c : cases) {
-        const ProcessResult r = RunVexar({"help", c.word});
-        EXPECT_EQ(r.status, 0) << c.word;
-        EXPECT_EQ(r.out, c.usage);
-        EXPECT_EQ(r.err, "") << c.word;
-    }
-}
-
-TEST(ReplicaTool, CommandStatusBecomesExit1) {
-    const ProcessResult r = RunVexar({"rmreplica", "r1"}, std::nullopt, {{"VX_CMD_STATUS", "5"}});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(Occurrences(r.out, "\"command\":\"rmreplica\""), 1) << r.out;
-}
+INSTANTIATE_TEST_SUITE_P(Tool, ReplicaRefused, testing::ValuesIn(kRefused), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "robust/command_lines.h"
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
 
+using vxtest::operator<<;
 using Words = std::vector<std::string>;
 
 constexpr const char *kSecret = "Zq8-s3cr3t-Wx";
@@ -122,8 +124,7 @@ TEST_P(Secret, NeverShowsInTheInteractiveMode) {
 #endif
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Secret, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Cases, Secret, testing::ValuesIn(kCases), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

@@ -6,22 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
 
-constexpr const char *kLssettingUsage =
-    "Usage: lssetting -site [-rgy rgy-hostname] [-inquire | -long | [-long] setting-name]\n";
-constexpr const char *kChsettingUsage =
-    "Usage: chsetting -site [-rgy rgy-hostname -password rgy-passwd] setting-name=[value] ...\n";
-constexpr const char *kLsshipconfigUsage =
-    "Usage: lsshipconfig [-host hostname]\n"
-    "                    [-sclass storage-class [-stgpath] [-rtnpath] [-rcptpath] [-pexpire]]\n"
-    "                    [-route] [-admin]\n"
-    "                    [-timeout] [-notify] [-maxport] [-minport]\n";
-constexpr const char *kSyncserverUsage = "Usage: syncserver {-nmanage | -inquire} {-all | -vob vob-tag[ ...]}\n";
-constexpr const char *kVxaclUsage = "Usage: vxacl {-get | -edit | -set pname [-force]}[-host hostname] \n";
+using vxtest::operator<<;
+
+const std::string kLssettingUsage = CatalogText(MSG_USAGE_LSSETTING);
+const std::string kChsettingUsage = CatalogText(MSG_USAGE_CHSETTING);
+const std::string kLsshipconfigUsage = CatalogText(MSG_USAGE_LSSHIPCONFIG);
+const std::string kSyncserverUsage = CatalogText(MSG_USAGE_SYNCSERVER);
+const std::string kVxaclUsage = CatalogText(MSG_USAGE_VXACL);
 
 // An error message as the tool prints it, followed by more lines verbatim.
 std::string error(const std::string &text) { return kErrorPrefix + text; }
@@ -136,12 +133,6 @@ const Case kCases[] = {
     {"vxacl_nothing", {"vxacl"}, 2, "", error("Must specify one of -get, -edit, or -set.\n") + kVxaclUsage},
     {"vxacl_set_last", {"vxacl", "-set"}, 2, "", error("Pathname required.\n") + kVxaclUsage},
     {"vxacl_extra", {"vxacl", "-get", "extra"}, 2, "", unexpected("extra") + kVxaclUsage},
-    // usage on request, on standard output
-    {"help_lssetting", {"help", "lssetting"}, 0, kLssettingUsage, ""},
-    {"help_chsetting", {"help", "chsetting"}, 0, kChsettingUsage, ""},
-    {"help_lsshipconfig", {"help", "lsshipconfig"}, 0, kLsshipconfigUsage, ""},
-    {"help_syncserver", {"help", "syncserver"}, 0, kSyncserverUsage, ""},
-    {"help_vxacl", {"help", "vxacl"}, 0, kVxaclUsage, ""},
 };
 
 class Settings : public testing::TestWithParam<Case> {};
@@ -154,34 +145,26 @@ TEST_P(Settings, ExitRecordAndMessages) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, Settings, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, Settings, testing::ValuesIn(kCases), vxtest::RowName());
 
 // Refusals of the parser: its message names the word, then the usage once.
-TEST(SettingsParser, RefusalsNameTheWordThenTheUsage) {
-    struct Refusal {
-        std::vector<std::string> args;
-        const char *usage;
-        std::vector<std::string> mentioned;
-    };
-    const Refusal refusals[] = {
-        {{"lssetting", "-site", "-inquire", "-long"}, kLssettingUsage, {"inquire", "long"}},
-        {{"chsetting", "-site", "-host", "h"}, kChsettingUsage, {"-host"}},
-        {{"lsshipconfig", "-rcpt"}, kLsshipconfigUsage, {"-rcpt"}},
-        {{"syncserver", "-nmanage", "-inquire", "-all"}, kSyncserverUsage, {"nmanage", "inquire"}},
-        {{"vxacl", "-get", "-edit"}, kVxaclUsage, {"get", "edit"}},
-    };
-    for (const Refusal &c : refusals) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
-        const ProcessResult r = RunVexar(c.args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(Occurrences(r.err, c.usage), 1) << r.err;
-        EXPECT_TRUE(r.err.ends_with(c.usage)) << r.err;
-        const std::string before_usage = r.err.substr(0, r.err.size() - std::string(c.usage).size());
-        for (const std::string &word : c.mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
-    }
-}
+const RefusedCase kParserRefusals[] = {
+    {"lssetting_one_group", {"lssetting", "-site", "-inquire", "-long"}, {}, {"inquire", "long"}, kLssettingUsage},
+    {"chsetting_no_such_flag", {"chsetting", "-site", "-host", "h"}, {}, {"-host"}, kChsettingUsage},
+    {"lsshipconfig_no_such_flag", {"lsshipconfig", "-rcpt"}, {}, {"-rcpt"}, kLsshipconfigUsage},
+    {"syncserver_one_group",
+     {"syncserver", "-nmanage", "-inquire", "-all"},
+     {},
+     {"nmanage", "inquire"},
+     kSyncserverUsage},
+    {"vxacl_one_group", {"vxacl", "-get", "-edit"}, {}, {"get", "edit"}, kVxaclUsage},
+};
+
+class SettingsParser : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(SettingsParser, RefusalsNameTheWordThenTheUsage) { ExpectRefused(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(Tool, SettingsParser, testing::ValuesIn(kParserRefusals), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

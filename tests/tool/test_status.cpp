@@ -6,37 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
 
-constexpr const char *kFamilysyncstatusUsage =
-    "Usage: familysyncstatus -summary [-region region-name]\n"
-    "       familysyncstatus {-health | -epochdiff [-time_units display-format][-long]} [-region region-name] "
-    "vob-selector ...\n"
-    "       familysyncstatus -generate [-since date-time | -sync_window hours] [vob-selector ...]\n";
-constexpr const char *kShipinfoUsage =
-    "Usage: shipinfo -job {job-id | job-uuid} [-host hostname]\n"
-    "       shipinfo [-replica replica-selector [-sibling replica-name]\n"
-    "                | -host hostname]\n"
-    "                [-export | -import]\n"
-    "                [-sclass storage-class]\n"
-    "                [-filetype {shorder | rkcreate | rkupdate | other}]\n"
-    "                [-startscan date-time] [-endscan date-time]\n"
-    "                [-scan_direction {forward | backward}]\n";
-constexpr const char *kSyncinfoUsage =
-    "Usage: syncinfo -job {job-id | job-uuid}[,...] [-host hostname]\n"
-    "       syncinfo [-replica replica-selector [-sibling replica-name]\n"
-    "                | -host hostname]\n"
-    "                [-export | -import] [-state state[,...]] [-user user-name | -me]\n"
-    "                [-startscan date-time] [-endscan date-time]\n"
-    "                [-scan_direction {forward | backward}]\n";
-constexpr const char *kPerfinfoUsage =
-    "Usage: perfinfo [-replica replica-selector | -sibling replica-selector | -host hostname]\n"
-    "                [-export | -import]\n"
-    "                [-startscan date-time] [-endscan date-time]\n"
-    "                -granularity {months | days | quarter_hours}\n";
+using vxtest::operator<<;
+
+const std::string kFamilysyncstatusUsage = CatalogText(MSG_USAGE_FAMILYSYNCSTATUS);
+const std::string kShipinfoUsage = CatalogText(MSG_USAGE_SHIPINFO);
+const std::string kSyncinfoUsage = CatalogText(MSG_USAGE_SYNCINFO);
+const std::string kPerfinfoUsage = CatalogText(MSG_USAGE_PERFINFO);
 
 std::string error(const std::string &text) { return kErrorPrefix + text; }
 std::string unexpected(const std::string &word) { return error("Unexpected argument: \"" + word + "\"\n"); }
@@ -208,11 +189,6 @@ const Case kCases[] = {
      "",
      error("Must specify '-replica' when specifying '-sibling'.\n") + kPerfinfoUsage},
     {"perfinfo_extra", {"perfinfo", "-granularity", "days", "extra"}, 2, "", unexpected("extra") + kPerfinfoUsage},
-    // usage on request, on standard output
-    {"help_familysyncstatus", {"help", "familysyncstatus"}, 0, kFamilysyncstatusUsage, ""},
-    {"help_shipinfo", {"help", "shipinfo"}, 0, kShipinfoUsage, ""},
-    {"help_syncinfo", {"help", "syncinfo"}, 0, kSyncinfoUsage, ""},
-    {"help_perfinfo", {"help", "perfinfo"}, 0, kPerfinfoUsage, ""},
 };
 
 class Status : public testing::TestWithParam<Case> {};
@@ -227,38 +203,36 @@ TEST_P(Status, ExitRecordAndMessages) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, Status, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, Status, testing::ValuesIn(kCases), vxtest::RowName());
 
 // Refusals of the parser: its message names the flags, then the usage once.
-TEST(StatusParser, RefusalsNameTheFlagsThenTheUsage) {
-    struct Refusal {
-        std::vector<std::string> args;
-        const char *usage;
-        std::vector<std::string> mentioned;
-    };
-    const Refusal refusals[] = {
-        {{"familysyncstatus", "-summary", "-health"}, kFamilysyncstatusUsage, {"summary", "health"}},
-        {{"familysyncstatus", "-gen", "-since", "d", "-sync_window", "4"},
-         kFamilysyncstatusUsage,
-         {"since", "sync_window"}},
-        {{"shipinfo", "-replica", "r", "-host", "h"}, kShipinfoUsage, {"replica", "host"}},
-        {{"syncinfo", "-job", "1", "-uuid"}, kSyncinfoUsage, {"job", "uuid"}},
-        {{"syncinfo", "-user", "u", "-me"}, kSyncinfoUsage, {"user", "me"}},
-        {{"perfinfo", "-export", "-import", "-granularity", "days"}, kPerfinfoUsage, {"export", "import"}},
-        {{"perfinfo", "-job", "1"}, kPerfinfoUsage, {"-job"}},
-    };
-    for (const Refusal &c : refusals) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
-        const ProcessResult r = RunVexar(c.args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(Occurrences(r.err, c.usage), 1) << r.err;
-        EXPECT_TRUE(r.err.ends_with(c.usage)) << r.err;
-        const std::string before_usage = r.err.substr(0, r.err.size() - std::string(c.usage).size());
-        for (const std::string &word : c.mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
-    }
-}
+const RefusedCase kParserRefusals[] = {
+    {"familysyncstatus_two_report_kinds",
+     {"familysyncstatus", "-summary", "-health"},
+     {},
+     {"summary", "health"},
+     kFamilysyncstatusUsage},
+    {"familysyncstatus_since_and_sync_window",
+     {"familysyncstatus", "-gen", "-since", "d", "-sync_window", "4"},
+     {},
+     {"since", "sync_window"},
+     kFamilysyncstatusUsage},
+    {"shipinfo_replica_and_host", {"shipinfo", "-replica", "r", "-host", "h"}, {}, {"replica", "host"}, kShipinfoUsage},
+    {"syncinfo_job_and_uuid", {"syncinfo", "-job", "1", "-uuid"}, {}, {"job", "uuid"}, kSyncinfoUsage},
+    {"syncinfo_user_and_me", {"syncinfo", "-user", "u", "-me"}, {}, {"user", "me"}, kSyncinfoUsage},
+    {"perfinfo_export_and_import",
+     {"perfinfo", "-export", "-import", "-granularity", "days"},
+     {},
+     {"export", "import"},
+     kPerfinfoUsage},
+    {"perfinfo_no_such_flag", {"perfinfo", "-job", "1"}, {}, {"-job"}, kPerfinfoUsage},
+};
+
+class StatusParser : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(StatusParser, RefusalsNameTheFlagsThenTheUsage) { ExpectRefused(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(Tool, StatusParser, testing::ValuesIn(kParserRefusals), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 std::string LspacketRecord(const std::string &packets, int count, int detail = 0) {
     return R"({"command":"lspacket","record_version":2,"packets":)" + packets + R"(,"packet_count":)" +
@@ -52,7 +55,7 @@ const BatchCase kCases[] = {
      {},
      2,
      kA,
-     LinePrefix(2) + "Unrecognized option \"-zz\"\n" + kLspacketUsage},
+     LinePrefix(2) + "Unrecognized option \"-zz\"\n" + LspacketUsage()},
     {"execution_failure", {}, "lspacket a\n", {{"VX_CMD_STATUS", "1"}}, 1, kA, ""},
     {"execution_failure_outweighs_refusal",
      {},
@@ -163,8 +166,7 @@ TEST_P(Batch, StatusRecordsAndMessages) {
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, Batch, testing::ValuesIn(kCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, Batch, testing::ValuesIn(kCases), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 // The record lspacket prints for `packets` (a JSON array text) and nothing else given.
 std::string LspacketRecord(const std::string &packets, int count) {
@@ -57,8 +60,7 @@ TEST_P(InteractiveSplit, RoutineGetsTheWords) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSplit, testing::ValuesIn(kSplits),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSplit, testing::ValuesIn(kSplits), vxtest::RowName());
 
 // ---- Sessions -------------------------------------------------------------------
 
@@ -98,9 +100,9 @@ const SessionCase kSessions[] = {
      "lspacket -short -endrange\nlspacket p1\n",
      2,
      kP1,
-     {LinePrefix(1) + "Can not use -endrange without -long\n", kLspacketUsage}},
+     {LinePrefix(1) + "Can not use -endrange without -long\n", LspacketUsage()}},
     {"failed_command_does_not_stop", "lspacket p1\nlspacket p2\n", 1, kP1 + kP2, {}, "7"},
-    {"output_order_kept", "lspacket p1\nhelp lspacket\nlspacket p2\n", 0, kP1 + kLspacketUsage + kP2, {}},
+    {"output_order_kept", "lspacket p1\nhelp lspacket\nlspacket p2\n", 0, kP1 + LspacketUsage() + kP2, {}},
     {"quit_after_error", "bogus\nquit\nlspacket p2\n", 2, "", {LinePrefix(1) + UnrecognizedCommand("bogus")}},
 };
 
@@ -117,8 +119,7 @@ TEST_P(InteractiveSession, RunsLineByLine) {
     EXPECT_EQ(r.err, err);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSession, testing::ValuesIn(kSessions),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, InteractiveSession, testing::ValuesIn(kSessions), vxtest::RowName());
 
 // At a terminal the tool prompts before every line, on the terminal alone: standard
 // output sent to a pipe holds the records and nothing else (here the terminal is the
@@ -147,8 +148,7 @@ TEST_P(InteractiveTerminal, PromptsOnlyOnTheTerminal) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, InteractiveTerminal, testing::ValuesIn(kTerminal),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, InteractiveTerminal, testing::ValuesIn(kTerminal), vxtest::RowName());
 
 // A line far longer than any fixed buffer arrives whole.
 TEST(InteractiveLongLine, KeepsEveryWord) {

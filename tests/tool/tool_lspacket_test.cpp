@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/param_names.h"
 #include "vexar_run.h"
 
 namespace vxtest {
 namespace {
+
+using vxtest::operator<<;
 
 // ---- Accepted command lines: one record, nothing else -----------------------------
 
@@ -65,8 +68,7 @@ TEST_P(LspacketAccepted, PrintsExactlyItsRecord) {
     EXPECT_EQ(r.err, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, LspacketAccepted, testing::ValuesIn(kAccepted),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, LspacketAccepted, testing::ValuesIn(kAccepted), vxtest::RowName());
 
 // ---- Refused command lines: exit 2, no record, messages then the usage once ---------
 
@@ -80,11 +82,11 @@ struct RefusedCase {
 const RefusedCase kRefused[] = {
     {"endrange_with_short",
      {"-short", "-endrange"},
-     std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + kLspacketUsage,
+     std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + LspacketUsage(),
      {}},
     {"endrange_alone",
      {"-endrange", "p1"},
-     std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + kLspacketUsage,
+     std::string(kErrorPrefix) + "Can not use -endrange without -long\n" + LspacketUsage(),
      {}},
     {"long_and_short_one_group", {"-long", "-short"}, "", {"long", "short"}},
     {"no_such_flag", {"-longer"}, "", {"-longer"}},
@@ -103,14 +105,13 @@ TEST_P(LspacketRefused, PrintsNoRecordAndExits2) {
         return;
     }
     // The parser's own message first, then the usage, once, at the end.
-    EXPECT_EQ(Occurrences(r.err, kLspacketUsage), 1) << r.err;
-    EXPECT_TRUE(r.err.ends_with(kLspacketUsage)) << r.err;
-    const std::string before_usage = r.err.substr(0, r.err.size() - std::string(kLspacketUsage).size());
+    EXPECT_EQ(Occurrences(r.err, LspacketUsage()), 1) << r.err;
+    EXPECT_TRUE(r.err.ends_with(LspacketUsage())) << r.err;
+    const std::string before_usage = r.err.substr(0, r.err.size() - std::string(LspacketUsage()).size());
     for (const std::string &word : GetParam().mentioned) EXPECT_NE(before_usage.find(word), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, LspacketRefused, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, LspacketRefused, testing::ValuesIn(kRefused), vxtest::RowName());
 
 }  // namespace
 }  // namespace vxtest

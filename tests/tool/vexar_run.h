@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "libzornavx_cmdsyn.h"
+#include "msg/vx_cmdsyn_msg.h"
 #include "support/process.h"
 
 namespace vxtest {
@@ -97,9 +99,17 @@ inline std::string CompactRecordLines(const std::string &text) {
     return result;
 }
 
-// Catalog texts the tool tests look for.
+// Catalog texts the tool tests look for: the library's, read from its table (in English,
+// as the tool prints them without a translation), and the tool's own.
+inline std::string CatalogText(int index) { return _vx_cmdsyn_vexar_msg_table_adr()->texts[index]; }
+// syncreplica's usage is two texts, printed one after the other.
+inline std::string CatalogText(std::initializer_list<int> indexes) {
+    std::string text;
+    for (int index : indexes) text += CatalogText(index);
+    return text;
+}
 inline std::string UnrecognizedCommand(const std::string &word) { return "Unrecognized command: \"" + word + "\"\n"; }
-inline constexpr const char *kLspacketUsage = "Usage: lspacket [-long [-endrange] | -short] [pname ...]\n";
+inline std::string LspacketUsage() { return CatalogText(MSG_USAGE_LSPACKET); }
 
 // Number of times `needle` occurs in `text`.
 inline int Occurrences(const std::string &text, const std::string &needle) {

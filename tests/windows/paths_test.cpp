@@ -11,10 +11,12 @@
 
 #include "libzornaks.h"
 #include "libzornatbs.h"
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ProcessResult;
 using vxtest::RunVexar;
 
@@ -118,8 +120,7 @@ TEST_P(WindowsPathsThroughTheTool, AbsoluteAsWindowsNamesThem) {
     EXPECT_EQ(r.err.find('\r'), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tool, WindowsPathsThroughTheTool, testing::ValuesIn(kToolCases),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Tool, WindowsPathsThroughTheTool, testing::ValuesIn(kToolCases), vxtest::RowName());
 
 TEST(WindowsCommandLine, WordsArriveAsTyped) {
     // Blanks, quotes and backslashes before quotes survive the trip through a Windows

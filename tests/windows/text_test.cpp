@@ -8,10 +8,12 @@
 #include <fstream>
 #include <string>
 
+#include "support/param_names.h"
 #include "tool/vexar_run.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ProcessResult;
 using vxtest::RunVexar;
 using vxtest::Utf16le;
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Encodings, WindowsArgumentFile,
                                                       "caf\xc3\xa9\r\n\xe6\x97\xa5\xe6\x9c\xac\r\n\"a b\"\r\n"},
                                          EncodedInput{"utf16le_bom_crlf",
                                                       Utf16le(u"caf\u00e9\r\n\u65e5\u672c\r\n\"a b\"\r\n")}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         vxtest::RowName());
 
 TEST(WindowsPipedInput, WindowsLineEndsArePlainLineEnds) {
     const ProcessResult r = RunVexar({}, std::string("lspacket -long caf\xc3\xa9\r\nlspacket \xe6\x97\xa5\r\n"));

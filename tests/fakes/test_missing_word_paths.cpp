@@ -12,10 +12,12 @@
 #include "libzornavx_cmdsyn.h"
 #include "msg/vx_cmdsyn_msg.h"
 #include "support/harness.h"
+#include "support/param_names.h"
 #include "vx_flag_codes.h"
 
 namespace {
 
+using vxtest::operator<<;
 using vxtest::ScriptedParser;
 using Msgs = std::vector<std::string>;
 
@@ -38,34 +40,18 @@ struct Site {
     std::string command;  // the command entry handed the record, "" for none
 };
 
-void PrintTo(const Site &site, std::ostream *os) { *os << site.name; }
-
-struct Outcome {
-    int32_t status;
-    Msgs msgs;
-    std::string command;
-};
-
-Outcome run(const Site &site) {
+vxtest::Outcome run(const Site &site) {
     ScriptedParser script;
-    for (int32_t code : site.flags) script.flags.emplace_back(CLP_OK, code);
-    for (const char *word : site.words) script.args.emplace_back(CLP_OK, word);
-    stg_area_t *area = stg_area_create();
-    vxtest::clear_messages();
-    vxtest::captured() = {};
-    Outcome o;
-    o.status = site.routine(vxtest::as_parser(script), area, 0);
-    o.msgs = vxtest::summary(vxtest::messages());
-    o.command = vxtest::captured().command;
-    stg_area_release(area);
-    return o;
+    vxtest::add_flags(script, site.flags);
+    vxtest::add_args(script, site.words);
+    return vxtest::call(site.routine, script);
 }
 
 class MissingWord : public testing::TestWithParam<Site> {};
 
 TEST_P(MissingWord, CountsAsNoWord) {
     const Site &site = GetParam();
-    const Outcome o = run(site);
+    const auto o = run(site);
     EXPECT_EQ(o.status, site.status);
     EXPECT_EQ(o.msgs, site.msgs);
     EXPECT_EQ(o.command, site.command);
@@ -131,8 +117,7 @@ const Site kFirstOperand[] = {
      {},
      "mkreplica"},
 };
-INSTANTIATE_TEST_SUITE_P(FirstOperand, MissingWord, testing::ValuesIn(kFirstOperand),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(FirstOperand, MissingWord, testing::ValuesIn(kFirstOperand), vxtest::RowName());
 
 // ---- A second operand, optional or refused ------------------------------------------
 
@@ -180,8 +165,7 @@ const Site kSecondOperand[] = {
      {error(MSG_INVALID_COMBINATION), usage(MSG_USAGE_LSSETTING)},
      ""},
 };
-INSTANTIATE_TEST_SUITE_P(SecondOperand, MissingWord, testing::ValuesIn(kSecondOperand),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(SecondOperand, MissingWord, testing::ValuesIn(kSecondOperand), vxtest::RowName());
 
 // ---- An operand where the command takes none ------------------------------------------
 
@@ -229,8 +213,7 @@ std::vector<Site> extra_operand_sites() {
     }
     return sites;
 }
-INSTANTIATE_TEST_SUITE_P(ExtraOperand, MissingWord, testing::ValuesIn(extra_operand_sites()),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(ExtraOperand, MissingWord, testing::ValuesIn(extra_operand_sites()), vxtest::RowName());
 
 // ---- A value that is converted or named in a message ----------------------------------
 
@@ -304,7 +287,6 @@ const Site kConvertedValue[] = {
      ""},
     {"rmreplica_comment_word", vx_cmdsyn_rmreplica, {FLAG_COMMENT}, {"why", "r1"}, 0, {}, "rmreplica"},
 };
-INSTANTIATE_TEST_SUITE_P(ConvertedValue, MissingWord, testing::ValuesIn(kConvertedValue),
-                         [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(ConvertedValue, MissingWord, testing::ValuesIn(kConvertedValue), vxtest::RowName());
 
 }  // namespace
