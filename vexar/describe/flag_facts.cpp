@@ -5,8 +5,10 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 
 #include "describe/syntax_description.h"
+#include "flag_spec.h"
 
 namespace vxdescribe {
 namespace {
@@ -49,10 +51,6 @@ std::string_view placeholder_name(std::string_view shown) {
     return shown.substr(0, std::min(shown.find_first_of(kPlaceholderEnd), shown.size()));
 }
 
-bool spells(const FlagDescription &flag, std::string_view word) {
-    return word.size() >= flag.shortest.size() && flag.name.compare(0, word.size(), word) == 0;
-}
-
 // The text a usage shows as the value of `flag`: a placeholder ("hostname" of
 // "-host hostname", "display-format" of "-time_units display-format]") or a group in
 // braces, after one of the flag's spellings and blanks.
@@ -60,7 +58,7 @@ std::optional<std::string_view> shown_value(std::string_view usage, const FlagDe
     for (size_t at = usage.find('-'); at != std::string_view::npos; at = usage.find('-', at + 1)) {
         if (at > 0 && std::string_view(" \t\n[{|").find(usage[at - 1]) == std::string_view::npos) continue;
         const size_t end = std::min(usage.find_first_of(kWordEnd, at), usage.size());
-        if (!spells(flag, usage.substr(at, end - at))) continue;
+        if (!vx_spec::spelling_of(flag.name, flag.shortest).accepts(usage.substr(at, end - at))) continue;
         const size_t value = std::min(usage.find_first_not_of(kBlanks, end), usage.size());
         if (value == end || value == usage.size()) continue;
         if (usage[value] == '{') {
@@ -124,10 +122,12 @@ PageEntry entry_of(const std::string &line) {
     return entry;
 }
 
+// A page that cannot be read would leave its flags without meanings unnoticed.
 std::string file_text(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    if (in) text << in.rdbuf();
+    if (!in || in.bad()) throw std::runtime_error("cannot read the page " + path);
     return text.str();
 }
 
