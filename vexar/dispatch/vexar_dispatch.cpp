@@ -22,8 +22,6 @@ namespace {
 // After a command word it asks for that command's usage; as the command word (one of the
 // tool's own options), for help.
 constexpr const char *kUsageOption = "--help";
-// Ends the flags: a word after it is an operand, "--help" too.
-constexpr const char *kEndOfFlags = "--";
 
 // True when "--help" stands among the words after the command word, before "--".
 bool asks_for_usage(int count, const char *const *words) {

@@ -12,6 +12,10 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;  // the command itself reported a failure
 constexpr int kExitSyntax = 2;  // unknown word, unavailable command, or a syntax error
 
+// Ends the flags, as the parser reads a command line: a word after it is an operand,
+// "--help" too.
+constexpr const char *kEndOfFlags = "--";
+
 // The name the message facility shows before an error ("vexar: Error: ").
 constexpr const char *kProgramName = "vexar";
 

@@ -26,7 +26,6 @@ constexpr const char *kCompleteWords = "--complete-words";
 constexpr const char *kCompleteFlags = "--complete-flags";
 constexpr const char *kComplete = "--complete";
 constexpr const char *kCompleteDescribed = "--complete-described";
-constexpr std::string_view kEndOfFlags = "--";
 
 bool is_name_character(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
